@@ -235,37 +235,27 @@ float CornerAngleWithArcs(RealPoint A, RealPoint B, RealPoint C,
     const Ld chord = angleAtVertex(vec(A), vec(B), vec(C));
     if (chord < 0)
         return -1;
-    const bool sideArc = sideR > 0;
-    const bool prevArc = prevR > 0;
-    if (!sideArc && !prevArc)
+    if (prevR == 0 && sideR == 0)
         return float(chord);
 
-    // The tangent of an arc at B stands at right angles to its radius, turned
-    // away from the centre, which lies inside a clockwise outline.
-    auto tangentAngle = [](Ld t) { return t + 90; };
-    // Angle from the incoming side to the chord B->C and from the chord B->A
-    // to the outgoing side; for a straight side both are the chord angle.
-    Ld outgoing = chord;
-    Ld incoming = chord;
-    if (sideArc) {
+    // An arc meets the corner with its tangent, at right angles to the radius.
+    // The documentation's angle ranges were written against exactly this sum,
+    // including its wrap below zero and a zero part for a non-positive radius,
+    // so it is kept as it is.
+    auto part = [](Ld t) { return t <= 180 ? t + 90 : t - 270; };
+    Ld r = 0;
+    if (sideR > 0) {
         const Ld t = angleAtVertex(vec(A), vec(B), vec(sideCentre));
         if (t < 0)
             return -1;
-        outgoing = tangentAngle(t);
+        r += part(t);
     }
-    if (prevArc) {
+    if (prevR > 0) {
         const Ld t = angleAtVertex(vec(prevCentre), vec(B), vec(C));
         if (t < 0)
             return -1;
-        incoming = tangentAngle(t);
+        r += part(t);
     }
-    // Both arcs: the chord angle is counted in each part once, so take it off.
-    // The sum is brought into [0, 360).
-    Ld r = outgoing + incoming - chord;
-    while (r >= 360)
-        r -= 360;
-    while (r < 0)
-        r += 360;
     return float(r);
 }
 

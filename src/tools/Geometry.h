@@ -90,8 +90,10 @@ int AngleClass(double a);
 double AngleAtVertex(RealPoint A, RealPoint B, RealPoint C);
 // Corner angle at B between the side prev (A -> B, radius prevR, arc centre
 // prevCentre) and the side (B -> C, radius sideR, centre sideCentre) of a
-// clockwise outline. A side with a positive radius meets the corner with its
-// tangent, any other side with its chord. -1 when two of the points coincide.
+// clockwise outline. With two straight sides the chord angle; otherwise the
+// sum of one part per arc side (t + 90 for t <= 180, else t - 270, t being the
+// angle between the other side and the arc's centre), 0 for a side whose
+// radius is not positive. -1 when two of the points coincide.
 float CornerAngleWithArcs(RealPoint A, RealPoint B, RealPoint C,
                           double prevR, RealPoint prevCentre,
                           double sideR, RealPoint sideCentre);

