@@ -67,11 +67,15 @@ TEST_F(WaitCursorTest, SecondBeginOverwritesTheSlot)
     EXPECT_EQ(EndWait(), Qt::WaitCursor);
     EXPECT_EQ(screen.shape, Qt::ArrowCursor);
 
-    // Not a stack: two begins, one end leaves the hour glass up.
+    // Not a stack: the cross remembered by the first begin is lost to the
+    // second, so one end leaves the hour glass up and the next goes to the arrow.
+    screen.shape = Qt::CrossCursor;
     BeginWait();
     BeginWait();
     EndWait();
     EXPECT_EQ(screen.shape, Qt::WaitCursor);
+    EndWait();
+    EXPECT_EQ(screen.shape, Qt::ArrowCursor);
 }
 
 TEST_F(WaitCursorTest, EndWithoutBeginSetsTheDefault)
