@@ -351,3 +351,21 @@ TEST(ReportSample, QuotationRendersAsADocument)
         QFile::copy(prefix + QStringLiteral(".png"), target);
     }
 }
+
+TEST(ReportPdf, OrdinaryImagesAreReadBesideTheTemplate)
+{
+    const QString dir = scratch(QStringLiteral("templates"));
+    QDir().mkpath(dir);
+    QImage stamp(60, 60, QImage::Format_RGB32);
+    stamp.fill(QColor(0, 200, 0));
+    ASSERT_TRUE(stamp.save(QDir(dir).filePath(QStringLiteral("stamp.png"))));
+    const QString file = QDir(dir).filePath(QStringLiteral("stamp.html"));
+    kvtest::writeFile(file, QByteArray("<p>М.П. <img src=\"stamp.png\" width=\"120\" height=\"120\"></p>"));
+    FakeOrderData data;
+    const PreparedReport report = prepareReport(ReportTemplate::load(file), data);
+    const QImage page = renderPageImage(report, 0, 96);
+    const QRect green = colourBox(page, [](QRgb c) { return qRed(c) < 30 && qGreen(c) > 170 && qBlue(c) < 30; });
+    // 120 HTML pixels are 120 pixels at 96 per inch.
+    EXPECT_NEAR(green.width(), 120, 2);
+    EXPECT_NEAR(green.height(), 120, 2);
+}
