@@ -1,13 +1,22 @@
 // karvelo: the desktop program.
+#include "core/Startup.h"
+#include "tools/Messages.h"
+#include "windows/CfgList.h"
+#include "windows/DesktopStartup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Karvelo ФУРНИТУРА"));
-    w.resize(1024, 700);
-    w.show();
-    return app.exec();
+    QCoreApplication::setApplicationVersion(QStringLiteral(KARVELO_VERSION));
+
+    kv::ProcessInitialise();
+    {
+        kv::TConfigListChooser chooser;
+        kv::TDesktopStartup modules;
+        kv::RunMainSequence(chooser, modules);
+    }
+    kv::ProcessFinalise();
+    return 0;
 }
