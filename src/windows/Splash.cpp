@@ -60,7 +60,7 @@ TSplashForm::TSplashForm(QWidget *parent)
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::Box);
-    panel->setStyleSheet(QStringLiteral("#Panel1 { background: white; border: 1px solid #7f8fa8; }"));
+    panel->setStyleSheet(QStringLiteral("QFrame#Panel1 { background: white; border: 1px solid #7f8fa8; }"));
 
     Picture = new QLabel(panel);
     Picture->setObjectName(QStringLiteral("Image1"));

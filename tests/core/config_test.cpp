@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <functional>
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace kv;

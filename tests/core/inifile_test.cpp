@@ -4,6 +4,8 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using kv::IniFile;

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -231,7 +233,8 @@ TEST_F(StartupTest, AFailingModuleIsShownAndTheLoopStillRuns)
         modules.failAt = QString::fromUtf8(failing);
         RunMainSequence(chooser, modules);
         const qsizetype at = fullRun.indexOf(modules.failAt);
-        EXPECT_EQ(modules.calls, fullRun.mid(0, at + 1) + QStringList{"close splash", "loop", "release"}) << failing;
+        const QStringList expected = fullRun.mid(0, at + 1) + QStringList{"close splash", "loop", "release"};
+        EXPECT_EQ(modules.calls, expected) << failing;
         EXPECT_EQ(messages.texts(RecordingMessageSink::Kind::Error),
                   QStringList{QStringLiteral("Сбой: ") + modules.failAt});
         // The settings were still stored.

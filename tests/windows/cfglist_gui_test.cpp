@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>

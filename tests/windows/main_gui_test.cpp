@@ -18,6 +18,8 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QtEndian>
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -187,14 +189,18 @@ TEST_F(MainFormTest, DesktopStartCreatesTheModulesAndFreesThemInReverse)
     TDesktopStartup modules;
     bool modulesExisted = false;
     QString titleDuringRun;
-    QTimer::singleShot(0, [&] {
-        modulesExisted = DM_Report() && MainForm() && FR_Export() && !modules.splash();
-        titleDuringRun = MainForm() ? MainForm()->windowTitle() : QString();
-        if (MainForm()) {
-            MainForm()->showMaximized();
-            MainForm()->close();
-        }
+    // Acts once the message loop runs: the main window is then shown.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!MainForm() || !MainForm()->isVisible())
+            return;
+        poll.stop();
+        modulesExisted = DM_Report() && FR_Export() && !modules.splash();
+        titleDuringRun = MainForm()->windowTitle();
+        MainForm()->showMaximized();
+        MainForm()->close();
     });
+    poll.start(10);
     RunMainSequence(chooser, modules);
     EXPECT_TRUE(messages.isEmpty()) << messages.texts().join('|').toStdString();
     EXPECT_TRUE(modulesExisted);

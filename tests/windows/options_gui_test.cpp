@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTimer>
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
