@@ -1,6 +1,24 @@
 // kvf: the headless command-line tool. QCoreApplication only: runs with no display.
+// The commands themselves are in kvf_cmd_*.cpp (see KvfCommands.h).
+#include "KvfCommands.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
+
+namespace {
+
+void printHelp(QTextStream &out)
+{
+    out << "kvf " << KARVELO_VERSION << " - Karvelo fittings, headless\n"
+        << "usage: kvf <command> [options]\n";
+    for (const kv::KvfCommand &c : kv::kvfCommands()) {
+        out << "  " << c.name.leftJustified(14) << " " << c.summary << "\n";
+        for (const QString &line : c.usage.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            out << "      kvf " << line << "\n";
+    }
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -8,17 +26,16 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("kvf"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KARVELO_VERSION));
     QTextStream out(stdout);
+    QTextStream err(stderr);
     const QStringList args = app.arguments();
     if (args.size() < 2 || args.at(1) == QLatin1String("--help") || args.at(1) == QLatin1String("help")) {
-        out << "kvf " << KARVELO_VERSION << " - Karvelo fittings, headless\n"
-            << "usage: kvf <command> [options]\n"
-            << "  version        print the program version\n";
+        printHelp(out);
         return args.size() < 2 ? 2 : 0;
     }
-    if (args.at(1) == QLatin1String("version")) {
-        out << KARVELO_VERSION << "\n";
-        return 0;
+    const kv::KvfCommand *command = kv::findKvfCommand(args.at(1));
+    if (!command) {
+        err << "kvf: unknown command: " << args.at(1) << "\n";
+        return 2;
     }
-    QTextStream(stderr) << "kvf: unknown command: " << args.at(1) << "\n";
-    return 2;
+    return command->run(args.mid(2), out, err);
 }

@@ -15,4 +15,8 @@ struct PricingContext
     float CurrentVAT = 0.0f;                        // VAT rate in percent
 };
 
+// The process-wide pricing context that every price lookup reads; the
+// settings object exposes this same object.
+PricingContext &pricingContext();
+
 } // namespace kv

@@ -1,0 +1,11 @@
+#include "PricingContext.h"
+
+namespace kv {
+
+PricingContext &pricingContext()
+{
+    static PricingContext context;
+    return context;
+}
+
+} // namespace kv
