@@ -28,13 +28,6 @@ namespace {
 
 TkvfSetup *g_setup = nullptr;
 
-// TEMPORARY until the pricing module's process-wide accessor is merged.
-PricingContext &pricingContext()
-{
-    static PricingContext c;
-    return c;
-}
-
 const QString sFirm = QStringLiteral("Firm");
 const QString sMoney = QStringLiteral("Money");
 const QString sTax = QStringLiteral("Tax");

@@ -2,6 +2,7 @@
 
 #include "Main.h"
 #include "Splash.h"
+#include "core/Data.h"
 #include "reports/Data_Rep.h"
 #include "reports/FR_Export.h"
 
@@ -45,11 +46,7 @@ void TDesktopStartup::setApplicationTitle(const QString &title)
 
 void TDesktopStartup::createReportData() { m_report = std::make_unique<TDM_Report>(); }
 
-void TDesktopStartup::createCatalogData()
-{
-    // The catalogue data module TDM is created here, between the report data
-    // module and the main window.
-}
+void TDesktopStartup::createCatalogData() { m_catalog = std::make_unique<TDM>(); }
 
 void TDesktopStartup::createMainForm() { m_main = std::make_unique<TMainForm>(); }
 
@@ -73,7 +70,7 @@ void TDesktopStartup::releaseModules()
 {
     m_export.reset();
     m_main.reset();
-    // The catalogue data module goes here, after the main window that uses it.
+    m_catalog.reset();
     m_report.reset();
 }
 

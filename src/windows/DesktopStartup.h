@@ -8,6 +8,7 @@
 
 namespace kv {
 
+class TDM;
 class TDM_Report;
 class TFR_Export;
 class TMainForm;
@@ -38,6 +39,7 @@ public:
 private:
     std::unique_ptr<TSplashForm> m_splash;
     std::unique_ptr<TDM_Report> m_report;
+    std::unique_ptr<TDM> m_catalog;
     std::unique_ptr<TMainForm> m_main;
     std::unique_ptr<TFR_Export> m_export;
 };

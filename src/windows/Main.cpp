@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "core/Data.h"
 #include "core/Globals.h"
 #include "core/Setup.h"
 #include "tools/OleDate.h"
@@ -50,6 +51,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 
 TMainForm::~TMainForm()
 {
+    if (TDM *dm = TDM::instance())
+        dm->CloseDatabases();
     if (TkvfSetup *setup = kvfSetup())
         setup->VoderivarMainWinState = settingFromState(windowState());
     if (g_main == this)
@@ -58,8 +61,9 @@ TMainForm::~TMainForm()
 
 void TMainForm::OpenDatabases()
 {
-    // The catalogue data module opens KMDB_Catalog (CatalogDir), KMDB_Registry
-    // (RegistryDir) and KMDB_Report (ReportDir), then its catalogue tables.
+    TDM &dm = DM();
+    dm.OpenDatabases(CatalogDir, RegistryDir, ReportDir);
+    dm.OpenCatalogTables(); // reports each table that fails itself
 }
 
 void TMainForm::StartUpSequence()

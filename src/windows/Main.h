@@ -30,7 +30,7 @@ public:
     static const QString DesignCaption; // "Karvelo ФУРНИТУРА"
 
     explicit TMainForm(QWidget *parent = nullptr);
-    // Stores the window state into the settings.
+    // Closes the databases and stores the window state into the settings.
     ~TMainForm() override;
 
     // Once, after the data modules exist: opens the databases and the catalogue

@@ -358,8 +358,7 @@ TEST_F(SetupTest, PhoneLine)
     }
 }
 
-#if 0 // enabled once the process-wide pricing accessor is merged
-TEST_F(SetupTest, DISABLED_PricingContextIsTheProcessWideOne)
+TEST_F(SetupTest, PricingContextIsTheProcessWideOne)
 {
     TkvfSetup s;
     s.CurrentCurrency = 5;
@@ -370,4 +369,3 @@ TEST_F(SetupTest, DISABLED_PricingContextIsTheProcessWideOne)
     EXPECT_EQ(s.CurrentCurrency, 0);
     pricingContext().CurrentVAT = 0;
 }
-#endif

@@ -1,10 +1,12 @@
 #include "core/Config.h"
+#include "core/Data.h"
 #include "core/Globals.h"
 #include "core/Setup.h"
 #include "core/Startup.h"
 #include "reports/Data_Rep.h"
 #include "reports/FR_Export.h"
 #include "support/TestSupport.h"
+#include "tools/Errors.h"
 #include "tools/OleDate.h"
 #include "tools/RecordingMessages.h"
 #include "tools/Registry.h"
@@ -57,8 +59,12 @@ protected:
     {
         ClearGlobals();
         root = QDir(kvtest::scratchDir()).filePath(QStringLiteral("main_%1").arg(++counter));
+        CatalogDir = root + QStringLiteral("/cat");
         DataDir = root + QStringLiteral("/data");
-        QDir().mkpath(DataDir);
+        RegistryDir = DataDir + QStringLiteral("/Registry");
+        ReportDir = root + QStringLiteral("/rep");
+        for (const QString &dir : {CatalogDir, RegistryDir, ReportDir})
+            QDir().mkpath(dir);
         ConfigName = QStringLiteral("Демо");
     }
     void TearDown() override { ClearGlobals(); }
@@ -116,6 +122,7 @@ TEST_F(MainFormTest, StartUpSequencePostsTheStartMessagesInOrder)
         if (c.lcu != None)
             writeLcu(lcu, toOleDate(QDate::currentDate().addDays(c.lcu == Today ? 0 : -1)));
         TkvfSetup setup; // no settings file: only the fields below matter
+        TDM dm;
         setup.AutoOpenReg = c.openReg;
         setup.AutoLoadCurrency = c.autoCurrency;
         PresentationEnabled = c.presentation;
@@ -129,9 +136,54 @@ TEST_F(MainFormTest, StartUpSequencePostsTheStartMessagesInOrder)
     }
 }
 
+TEST_F(MainFormTest, StartUpSequenceOpensTheDatabasesAndClosesThemAtTheEnd)
+{
+    TkvfSetup setup;
+    TDM dm;
+    {
+        TMainForm form;
+        form.StartUpSequence();
+        for (DatabaseKind kind : {DatabaseKind::Catalog, DatabaseKind::Registry, DatabaseKind::Report})
+            EXPECT_TRUE(dm.isDatabaseOpen(kind));
+        EXPECT_EQ(dm.databaseDir(DatabaseKind::Catalog), CatalogDir);
+        EXPECT_EQ(dm.databaseDir(DatabaseKind::Registry), RegistryDir);
+        EXPECT_EQ(dm.databaseDir(DatabaseKind::Report), ReportDir);
+        EXPECT_TRUE(dm.T_FrnSet.isActive());
+    }
+    for (DatabaseKind kind : {DatabaseKind::Catalog, DatabaseKind::Registry, DatabaseKind::Report})
+        EXPECT_FALSE(dm.isDatabaseOpen(kind));
+}
+
+TEST_F(MainFormTest, ADatabaseThatCannotBeOpenedStopsTheSequence)
+{
+    TkvfSetup setup;
+    setup.AutoOpenReg = true;
+    setup.VoderivarMainWinState = 2;
+    PresentationEnabled = true;
+    TDM dm;
+    RegistryDir = DataDir + QStringLiteral("/NoSuchDir");
+    TMainForm form;
+    MessageLog log;
+    form.installEventFilter(&log);
+    EXPECT_THROW(form.StartUpSequence(), Error);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(log.types.isEmpty());
+    EXPECT_EQ(form.windowState(), Qt::WindowNoState);
+    EXPECT_TRUE(dm.isDatabaseOpen(DatabaseKind::Catalog));
+    EXPECT_FALSE(dm.isDatabaseOpen(DatabaseKind::Report));
+}
+
+TEST_F(MainFormTest, WithoutTheCatalogueModuleTheSequenceFails)
+{
+    TkvfSetup setup;
+    TMainForm form;
+    EXPECT_THROW(form.StartUpSequence(), Error);
+}
+
 TEST_F(MainFormTest, WindowStateComesFromAndGoesToTheSettings)
 {
     TkvfSetup setup;
+    TDM dm;
     struct Case { int stored; Qt::WindowStates state; };
     for (const Case &c : {Case{2, Qt::WindowMaximized}, Case{1, Qt::WindowMinimized}, Case{0, Qt::WindowNoState}}) {
         setup.VoderivarMainWinState = c.stored;
@@ -175,7 +227,7 @@ public:
 TEST_F(MainFormTest, DesktopStartCreatesTheModulesAndFreesThemInReverse)
 {
     RegistryKey::deleteKey(QStringLiteral("\\SoftWare\\Velmar"));
-    QDir().mkpath(root + QStringLiteral("/cat"));
+    QDir().mkpath(root + QStringLiteral("/data/Registry"));
     kvtest::writeFile(root + QStringLiteral("/cat/KVFurniture.ini"), QByteArray());
     auto key = RegistryKey::open(ConfigKey + QStringLiteral("\\Demo"), true);
     key->writeString(QStringLiteral("KVFCatalogDir"), root + QStringLiteral("/cat"));
@@ -195,7 +247,8 @@ TEST_F(MainFormTest, DesktopStartCreatesTheModulesAndFreesThemInReverse)
         if (!MainForm() || !MainForm()->isVisible())
             return;
         poll.stop();
-        modulesExisted = DM_Report() && FR_Export() && !modules.splash();
+        modulesExisted = DM_Report() && TDM::instance() && FR_Export() && !modules.splash()
+                         && TDM::instance()->isDatabaseOpen(DatabaseKind::Registry);
         titleDuringRun = MainForm()->windowTitle();
         MainForm()->showMaximized();
         MainForm()->close();
@@ -209,6 +262,7 @@ TEST_F(MainFormTest, DesktopStartCreatesTheModulesAndFreesThemInReverse)
     EXPECT_EQ(DM_Report(), nullptr);
     EXPECT_EQ(MainForm(), nullptr);
     EXPECT_EQ(FR_Export(), nullptr);
+    EXPECT_EQ(TDM::instance(), nullptr);
     // The main window's state reached the registry with the settings.
     EXPECT_EQ(RegistryKey::open(TkvfSetup::RegistryKeyName)->readInteger(QStringLiteral("VoderivarMainWinState")), 2);
     ProcessFinalise();
