@@ -99,13 +99,19 @@ void RunMainSequence(ConfigChooser &chooser, StartupModules &modules)
             return;
         }
 
+        QString failure;
         try {
             createModules(modules);
         } catch (const std::exception &e) {
-            ShowErrorBox(errorText(e));
+            failure = errorText(e);
+            if (failure.isEmpty())
+                failure = QStringLiteral("Ошибка загрузки системы");
         }
-        // Also after a failure: the splash must not stay over the main window.
+        // Also after a failure, and before its message: the splash must
+        // neither hide the message box nor stay over the main window.
         modules.closeSplash();
+        if (!failure.isEmpty())
+            ShowErrorBox(failure);
 
         modules.runMessageLoop();
         modules.releaseModules();

@@ -36,6 +36,8 @@ public:
     QStringList calls;
     QString failAt;
     bool settingsAliveAtRelease = false;
+    const RecordingMessageSink *messages = nullptr;
+    qsizetype messagesWhenSplashClosed = -1;
 
     void step(const QString &name)
     {
@@ -46,7 +48,12 @@ public:
     void showSplash() override { step(QStringLiteral("splash")); }
     void setSplashStatus(const QString &text) override { step(QStringLiteral("status ") + text); }
     void setSplashProgress(int percent) override { step(QStringLiteral("progress %1").arg(percent)); }
-    void closeSplash() override { step(QStringLiteral("close splash")); }
+    void closeSplash() override
+    {
+        if (messages)
+            messagesWhenSplashClosed = messages->calls().size();
+        step(QStringLiteral("close splash"));
+    }
     void setApplicationTitle(const QString &title) override { step(QStringLiteral("title ") + title); }
     void createReportData() override { step(QStringLiteral("report data")); }
     void createCatalogData() override { step(QStringLiteral("catalog data")); }
@@ -231,7 +238,9 @@ TEST_F(StartupTest, AFailingModuleIsShownAndTheLoopStillRuns)
         FakeChooser chooser;
         FakeModules modules;
         modules.failAt = QString::fromUtf8(failing);
+        modules.messages = &messages;
         RunMainSequence(chooser, modules);
+        EXPECT_EQ(modules.messagesWhenSplashClosed, 0) << "the splash goes before the message comes";
         const qsizetype at = fullRun.indexOf(modules.failAt);
         const QStringList expected = fullRun.mid(0, at + 1) + QStringList{"close splash", "loop", "release"};
         EXPECT_EQ(modules.calls, expected) << failing;
