@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace kv {
@@ -73,6 +75,10 @@ bool TOptionsDlg::Execute(TkvfSetup &setup)
     AutoRegCheck->setChecked(setup.AutoReg);
     AutoOpenRegCheck->setChecked(setup.AutoOpenReg);
     MoveToRecycledCheck->setChecked(setup.MoveToRecycled);
+    // Centred on the screen, not over the owner.
+    adjustSize();
+    if (QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted)
         return false;
     setup.AlertIfNotFull = AlertIfNotFullCheck->isChecked();

@@ -310,6 +310,22 @@ TEST_F(SetupTest, RegistryValuesAreStoredAtTheEnd)
     EXPECT_TRUE(key->readBool(QStringLiteral("AutoLoadCurrency"), false));
 }
 
+TEST_F(SetupTest, ASettingsFileThatCannotBeWrittenIsReported)
+{
+    writeSettings(QString());
+    RecordingMessages messages;
+    {
+        TkvfSetup s;
+        s.AutoReg = false;
+        QDir(CatalogDir).removeRecursively();
+    }
+    const QStringList errors = messages.texts(RecordingMessageSink::Kind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Ошибка записи файла ") + SettingsFile)) << errors[0].toStdString();
+    // The registry was stored first.
+    EXPECT_FALSE(prefs()->readBool(QStringLiteral("AutoReg"), true));
+}
+
 TEST_F(SetupTest, MissingDirectoriesAreCreated)
 {
     writeSettings(QString());
