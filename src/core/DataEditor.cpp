@@ -14,18 +14,6 @@ namespace kv {
 
 namespace {
 
-// Restores the controls of a table object also when an error passes.
-class ControlsOff
-{
-public:
-    explicit ControlsOff(TDataSet &ds) : m_ds(ds) { m_ds.disableControls(); }
-    ~ControlsOff() { m_ds.enableControls(); }
-    ControlsOff(const ControlsOff &) = delete;
-    ControlsOff &operator=(const ControlsOff &) = delete;
-
-private:
-    TDataSet &m_ds;
-};
 
 // The database's key violation in the user's words.
 Error readableWriteError(const Error &e, const TDataTable &table)
@@ -166,7 +154,7 @@ void TDataEditor::writeChanges()
         }
         values.insert(it.key(), v);
     }
-    ControlsOff off(m_table);
+    DisabledControls off(m_table);
     const qint64 current = m_table.bookmark();
     if (!m_table.gotoBookmark(m_bookmark))
         throw Error(QStringLiteral("Запись таблицы [%1] удалена другим пользователем").arg(m_table.tableName()));

@@ -14,6 +14,20 @@
 
 namespace kv {
 
+// Suspends the data-aware controls of a data set for a scope, also when an
+// error passes; they show the data set anew at the end.
+class DisabledControls
+{
+public:
+    explicit DisabledControls(TDataSet &ds) : m_ds(ds) { m_ds.disableControls(); }
+    ~DisabledControls() { m_ds.enableControls(); }
+    DisabledControls(const DisabledControls &) = delete;
+    DisabledControls &operator=(const DisabledControls &) = delete;
+
+private:
+    TDataSet &m_ds;
+};
+
 class TDataEditor : public QObject
 {
     Q_OBJECT

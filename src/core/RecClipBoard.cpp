@@ -14,18 +14,6 @@ bool containsName(const QStringList &names, const QString &name)
     return names.contains(name, Qt::CaseInsensitive);
 }
 
-// Suspends the table's controls for the scope, also when an error passes.
-class ControlsOff
-{
-public:
-    explicit ControlsOff(TDataSet &ds) : m_ds(ds) { m_ds.disableControls(); }
-    ~ControlsOff() { m_ds.enableControls(); }
-    ControlsOff(const ControlsOff &) = delete;
-    ControlsOff &operator=(const ControlsOff &) = delete;
-
-private:
-    TDataSet &m_ds;
-};
 
 } // namespace
 
@@ -137,7 +125,7 @@ void TRecClipBoard::CopyRecords(TDataTable *table, const QStringList &fields, bo
         m_records.push_back(std::make_unique<TCustomRec>(*table, exclude, fields));
         return;
     }
-    ControlsOff off(*table);
+    DisabledControls off(*table);
     const qint64 current = table->bookmark();
     for (qint64 bm : marked)
         if (table->gotoBookmark(bm))
@@ -152,7 +140,7 @@ void TRecClipBoard::PasteRecords(TDataTable *table, bool postAlways, int insertM
     if (!table || table != m_dataSet || m_records.empty())
         return;
     TDataEditor &editor = TDataEditor::of(*table);
-    ControlsOff off(*table);
+    DisabledControls off(*table);
     const bool post = m_records.size() > 1 || postAlways;
     int counter = counterStart;
     for (const auto &rec : m_records) {
