@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QHBoxLayout>
@@ -150,6 +151,7 @@ TDBGridModel::TDBGridModel(TDataTable &table, const QList<TDBGridColumn> &column
     for (const TDBGridColumn &c : m_columns)
         m_fields << table.findField(c.fieldName);
     m_rows = recordRows();
+    m_shownPending = pendingRow();
 
     connect(&m_table, &TDataSet::dataChanged, this, &TDBGridModel::reload);
     connect(&m_table, &TDataSet::currentChanged, this, [this] {
@@ -159,7 +161,7 @@ TDBGridModel::TDBGridModel(TDataTable &table, const QList<TDBGridColumn> &column
     });
     connect(&m_editor, &TDataEditor::stateChanged, this, [this] {
         if (!m_table.controlsDisabled())
-            reload();
+            stateChanged();
     });
     connect(&m_editor, &TDataEditor::valueChanged, this, [this] {
         if (!m_table.controlsDisabled())
@@ -171,7 +173,35 @@ void TDBGridModel::reload()
 {
     beginResetModel();
     m_rows = recordRows();
+    m_shownPending = pendingRow();
     endResetModel();
+}
+
+// Starting or dropping a change touches one row only: a reset would close
+// the cell editor that started it.
+void TDBGridModel::stateChanged()
+{
+    const int rows = recordRows();
+    const int pending = pendingRow();
+    if (rows == m_rows + 1 && pending >= 0 && m_shownPending < 0) {
+        beginInsertRows({}, pending, pending);
+        m_rows = rows;
+        m_shownPending = pending;
+        endInsertRows();
+    } else if (rows == m_rows - 1 && pending < 0 && m_shownPending >= 0) {
+        beginRemoveRows({}, m_shownPending, m_shownPending);
+        m_rows = rows;
+        m_shownPending = -1;
+        endRemoveRows();
+    } else if (rows != m_rows || pending != m_shownPending) {
+        reload();
+        return;
+    }
+    if (m_rows > 0) {
+        Q_EMIT dataChanged(index(0, 0), index(m_rows - 1, columnCount() - 1));
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, m_rows - 1);
+    }
+    Q_EMIT currentMoved();
 }
 
 void TDBGridModel::rowChanged()
@@ -594,13 +624,42 @@ bool TDBGridDelegate::editorEvent(QEvent *event, QAbstractItemModel *model, cons
     return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
+bool TDBGridDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *editor = qobject_cast<QWidget *>(object);
+        auto *box = qobject_cast<QComboBox *>(object);
+        if (editor && (key == Qt::Key_Return || key == Qt::Key_Enter) && !(box && box->view()->isVisible())) {
+            Q_EMIT commitData(editor);
+            Q_EMIT closeEditor(editor, QAbstractItemDelegate::NoHint);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
 // ================================================================= grid
 
 TDBGrid::TDBGrid(TDataTable &table, const QList<TDBGridColumn> &columns, QWidget *parent)
     : QTableView(parent), m_model(new TDBGridModel(table, columns, this)),
       m_delegate(new TDBGridDelegate(m_model, this)), m_selection(std::make_unique<GridRowSelection>(*this))
 {
+    // While rows come and go the selection model moves the current index
+    // by itself; that is no move of the user's. These run before the view's
+    // own handlers because they are connected first.
+    auto changing = [this] { m_modelChanging = true; };
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, changing);
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
     setModel(m_model);
+    auto changed = [this] {
+        m_modelChanging = false;
+        syncCurrent();
+    };
+    connect(m_model, &QAbstractItemModel::modelReset, this, changed);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, changed);
     setItemDelegate(m_delegate);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -617,7 +676,6 @@ TDBGrid::TDBGrid(TDataTable &table, const QList<TDBGridColumn> &columns, QWidget
     verticalHeader()->setHighlightSections(false);
     applyColumnWidths();
 
-    connect(m_model, &QAbstractItemModel::modelReset, this, &TDBGrid::syncCurrent);
     connect(m_model, &TDBGridModel::currentMoved, this, &TDBGrid::syncCurrent);
     syncCurrent();
 }
@@ -701,7 +759,7 @@ QList<int> TDBGrid::markedRows() const
 
 void TDBGrid::syncCurrent()
 {
-    if (m_syncing)
+    if (m_syncing || m_modelChanging)
         return;
     const int row = m_model->currentRow();
     if (row < 0 || row >= m_model->rowCount())
@@ -721,7 +779,7 @@ void TDBGrid::currentChanged(const QModelIndex &current, const QModelIndex &prev
     QTableView::currentChanged(current, previous);
     if (current.isValid())
         m_column = current.column();
-    if (m_syncing || !current.isValid())
+    if (m_syncing || m_modelChanging || !current.isValid())
         return;
     leaveRowTo(current.row());
 }
@@ -865,7 +923,7 @@ void TDBGrid::setFixedColumns(int count)
         m_frozen = new QTableView(this);
         m_frozen->setObjectName(QStringLiteral("FixedColumns"));
         m_frozen->setModel(m_model);
-        m_frozen->setItemDelegate(m_delegate);
+        m_frozen->setItemDelegate(new TDBGridDelegate(m_model, m_frozen)); // a delegate talks to one view
         m_frozen->setSelectionModel(selectionModel());
         m_frozen->setFocusPolicy(Qt::NoFocus);
         m_frozen->setFrameShape(QFrame::NoFrame);
@@ -1178,6 +1236,8 @@ void TDBNavigator::click(Button b)
     if (!m_grid || !m_grid->table().isActive())
         return;
     TDataTable &t = m_grid->table();
+    if (!m_grid->isEditingCell())
+        m_grid->setFocus(Qt::OtherFocusReason);
     try {
         switch (b) {
         case First:
@@ -1234,7 +1294,6 @@ void TDBNavigator::click(Button b)
         ShowErrorBox(e.text());
     }
     updateButtons();
-    m_grid->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace kv

@@ -100,6 +100,7 @@ Q_SIGNALS:
 
 private:
     void reload();
+    void stateChanged();
     void rowChanged();
 
     TDataTable &m_table;
@@ -108,7 +109,8 @@ private:
     QList<TField *> m_fields;
     bool m_readOnly = false;
     int m_fixed = 0;
-    int m_rows = 0; // as the views were last told
+    int m_rows = 0;          // as the views were last told
+    int m_shownPending = -1; // likewise
 };
 
 // Cell editors by column kind, and check boxes drawn in the middle of the cell.
@@ -123,6 +125,11 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
+
+protected:
+    // Enter finishes the cell and stays in the grid instead of reaching the
+    // dialog's default button.
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     TDBGridModel *m_model;
@@ -207,6 +214,7 @@ private:
     bool m_allowInsert = true;
     bool m_allowDelete = true;
     bool m_syncing = false;
+    bool m_modelChanging = false;
     int m_column = 0;
     Handler m_copy, m_paste, m_clone;
 };
