@@ -1,8 +1,10 @@
 // karvelo: the desktop program.
+#include "core/RecClipBoard.h"
 #include "core/Startup.h"
 #include "tools/Messages.h"
 #include "tools/WaitCursor.h"
 #include "windows/CfgList.h"
+#include "windows/DBGrid.h"
 #include "windows/DesktopStartup.h"
 #include "windows/QtMessages.h"
 #include "windows/QtWaitCursor.h"
@@ -18,6 +20,8 @@ int main(int argc, char **argv)
     kv::setMessageSink(&messages);
     kv::QtCursorHook cursor;
     kv::setCursorHook(&cursor);
+    // Values the record clipboard asks for while pasting.
+    kv::RecClipBoard().AskValue = kv::QtInputQuery;
 
     kv::ProcessInitialise();
     {

@@ -181,14 +181,11 @@ TCatalogDlg::TCatalogDlg(QWidget *parent) : QDialog(parent)
     setSizeGripEnabled(true);
 
     TDM &dm = DM();
-    TDBGridColumn currency{QStringLiteral("CurrencyLookup"), QStringLiteral("Цена"), 6};
-    currency.listTable = &dm.T_Currency;
-    currency.listField = QStringLiteral("Name");
-    currency.listKey = QStringLiteral("ID");
-    TDBGridColumn priceGroup{QStringLiteral("PriceGroupLookup"), QStringLiteral("Ценовая группа"), 14};
-    priceGroup.listTable = &dm.T_PriceGrp;
-    priceGroup.listField = QStringLiteral("Name");
-    priceGroup.listKey = QStringLiteral("GroupID");
+    const TDBGridColumn currency = TDBGridColumn::lookup(QStringLiteral("CurrencyLookup"), QStringLiteral("Цена"), 6,
+                                                         &dm.T_Currency, QStringLiteral("Name"), QStringLiteral("ID"));
+    const TDBGridColumn priceGroup =
+        TDBGridColumn::lookup(QStringLiteral("PriceGroupLookup"), QStringLiteral("Ценовая группа"), 14, &dm.T_PriceGrp,
+                              QStringLiteral("Name"), QStringLiteral("GroupID"));
     Grid = new TDBGrid(dm.T_Catalog,
                        {TDBGridColumn{QStringLiteral("Article"), QStringLiteral("Артикул"), 14},
                         TDBGridColumn{QStringLiteral("ProdArticle"), QStringLiteral("Артикул производителя #1"), 14},
@@ -223,7 +220,7 @@ TCatalogDlg::TCatalogDlg(QWidget *parent) : QDialog(parent)
     SearchEdit = new QLineEdit(this);
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     SearchEdit->setClearButtonEnabled(true);
-    SearchEdit->setPlaceholderText(QStringLiteral("Enter - следующий"));
+    SearchEdit->setPlaceholderText(QStringLiteral("Enter — найти следующий"));
     SearchEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     auto *searchLabel = new QLabel(QStringLiteral("&Поиск:"), this);
     searchLabel->setBuddy(SearchEdit);

@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -1062,6 +1063,20 @@ bool HandleGridKey(TDBGrid &grid, int key, Qt::KeyboardModifiers shift, const TD
         return true;
     }
     return false;
+}
+
+bool QtInputQuery(const QString &prompt, QString &value)
+{
+    QInputDialog box(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                        : QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("InputQuery"));
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    box.setLabelText(prompt);
+    box.setTextValue(value);
+    if (box.exec() != QDialog::Accepted)
+        return false;
+    value = box.textValue();
+    return true;
 }
 
 // ============================================================ navigator

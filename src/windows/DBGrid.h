@@ -28,6 +28,21 @@ class TRowSelection;
 
 struct TDBGridColumn
 {
+    TDBGridColumn(const QString &field, const QString &columnTitle = {}, int chars = 0, bool isReadOnly = false)
+        : fieldName(field), title(columnTitle), width(chars), readOnly(isReadOnly)
+    {
+    }
+    // A lookup column whose drop-down lists the rows of list.
+    static TDBGridColumn lookup(const QString &field, const QString &columnTitle, int chars, TDataTable *list,
+                                const QString &shown, const QString &key)
+    {
+        TDBGridColumn c(field, columnTitle, chars);
+        c.listTable = list;
+        c.listField = shown;
+        c.listKey = key;
+        return c;
+    }
+
     QString fieldName;
     QString title;       // empty: the field's display label
     int width = 0;       // in characters; 0: from the field
@@ -227,6 +242,10 @@ private:
 // the grid confirms deletions. True when the key was used.
 bool HandleGridKey(TDBGrid &grid, int key, Qt::KeyboardModifiers shift, const TDBGrid::Handler &copyHandler = {},
                    const TDBGrid::Handler &pasteHandler = {}, const TDBGrid::Handler &cloneHandler = {});
+
+// The input box of the record clipboard's asked values: the prompt, a line
+// to type into, OK and Cancel. False when cancelled.
+bool QtInputQuery(const QString &prompt, QString &value);
 
 // A record navigator bound to a grid: buttons move through the table and
 // start, write and drop changes through the grid.

@@ -5,6 +5,7 @@
 // and save pictures of windows when KARVELO_SHOT_DIR names a folder.
 #include "support/CatalogFixture.h"
 #include "core/Globals.h"
+#include "core/RecClipBoard.h"
 #include "core/Setup.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,8 @@ struct ShopCatalog : CatalogFixture
         sql(QString::fromUtf8(ShopCatalogSql));
         EXPECT_TRUE(dm.OpenCatalogTables());
     }
+    // The program's record clipboard must not keep copies of these tables.
+    ~ShopCatalog() { kv::RecClipBoard().Clear(); }
 
     // What the database holds, read past the table objects: one line per
     // row, the cells separated by "|".

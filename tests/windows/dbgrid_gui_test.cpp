@@ -4,12 +4,14 @@
 #include "RefDlgTestSupport.h"
 #include "support/QStringPrinter.h"
 #include "core/DataEditor.h"
+#include "core/RecClipBoard.h"
 #include "tools/RecordingMessages.h"
 #include "windows/DBGrid.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -187,10 +189,8 @@ TEST_F(GridTest, RecordThatCannotBeWrittenKeepsTheGridOnIt)
 
 TEST_F(GridTest, CheckBoxAndDropDownColumns)
 {
-    TDBGridColumn currency{QStringLiteral("CurrencyLookup"), QStringLiteral("Цена")};
-    currency.listTable = &c.dm.T_Currency;
-    currency.listField = QStringLiteral("Name");
-    currency.listKey = QStringLiteral("ID");
+    const TDBGridColumn currency = TDBGridColumn::lookup(QStringLiteral("CurrencyLookup"), QStringLiteral("Цена"), 0,
+                                                         &c.dm.T_Currency, QStringLiteral("Name"), QStringLiteral("ID"));
     make(c.dm.T_Catalog, {{QStringLiteral("Article")}, currency, {QStringLiteral("PriceGroupLookup")},
                           {QStringLiteral("Virtual")}});
     go(0, 1);
@@ -433,4 +433,32 @@ TEST_F(GridTest, NavigatorMovesEditsAndFollowsTheState)
     EXPECT_EQ(c.stored(QStringLiteral("select count(*) from PriceGrp where GroupID = 14")), QStringList{QStringLiteral("0")});
     nav.button(TDBNavigator::First)->click();
     EXPECT_EQ(grid->currentIndex().row(), 0);
+}
+
+TEST_F(GridTest, AskedValueComesFromTheInputBox)
+{
+    priceGroups();
+    go(3, 0); // "Петли"
+    TRecClipBoard clip;
+    clip.AskValue = QtInputQuery;
+    clip.CopyRecords(&c.dm.T_PriceGrp, {}, false, QStringLiteral("Код новой группы:"), QStringLiteral("GroupID"), {},
+                     grid->rowSelection());
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok);
+        QString prompt;
+        ModalDriver driver([&](QWidget *w) {
+            auto *box = qobject_cast<QInputDialog *>(w);
+            ASSERT_NE(box, nullptr);
+            prompt = box->labelText();
+            box->setTextValue(QStringLiteral("8"));
+            ok ? box->accept() : box->reject();
+        });
+        clip.PasteRecords(&c.dm.T_PriceGrp, true);
+        EXPECT_TRUE(driver.ran());
+        EXPECT_EQ(prompt, QStringLiteral("Код новой группы:"));
+        EXPECT_FALSE(grid->editor().isEditing());
+        EXPECT_EQ(grid->model()->rowCount(), 5);
+        EXPECT_EQ(c.stored(QStringLiteral("select GroupID, Name, Reduce_2 from PriceGrp where GroupID = 8")),
+                  QStringList{QStringLiteral("8|Петли|2")});
+    }
 }

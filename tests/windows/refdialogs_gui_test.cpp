@@ -198,8 +198,9 @@ TEST(CurrencyDlg, OkStoresTheDateOfTheRatesWhenTheyAreOfferedDaily)
         EXPECT_TRUE(driver.ran());
         EXPECT_EQ(title, QStringLiteral("Курсы валют на 05.03.2024"));
         EXPECT_EQ(QFile::exists(lcu), k.written);
-        if (k.written)
+        if (k.written) {
             EXPECT_EQ(TMainForm::ReadLastCurrencyDate(), QDate::currentDate()) << "no prompt again today";
+        }
     }
     DataDir = saved;
 }
@@ -264,8 +265,9 @@ TEST(PriceGroupDlg, LooksAsDesigned)
     for (const Button &b : buttons) {
         SCOPED_TRACE(int(b.b));
         EXPECT_EQ(!d.Navigator->button(b.b)->isHidden(), b.visible);
-        if (b.hint)
+        if (b.hint) {
             EXPECT_EQ(d.Navigator->button(b.b)->toolTip(), QString::fromUtf8(b.hint));
+        }
     }
 
     d.PageControl->setCurrentIndex(1);
@@ -453,9 +455,12 @@ TEST(FirmInfoDlg, BrowseButtonPutsTheChosenFileIntoTheLogoField)
         ASSERT_NE(fd, nullptr);
         filters = fd->nameFilters();
         suffix = fd->defaultSuffix();
-        fd->setDirectory(QFileInfo(file).absolutePath());
-        fd->selectFile(file);
-        QMetaObject::invokeMethod(fd, "accept");
+        // Typed into the name field, as a user may; the dialog's directory
+        // listing is read in the background and is not waited for.
+        auto *name = fd->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(file);
+        QMetaObject::invokeMethod(fd, "accept", Qt::QueuedConnection);
     });
     d.LogoBrowseBut->click();
     EXPECT_TRUE(driver.ran());

@@ -28,6 +28,11 @@ TEST(RefDlgShots, Currency)
     QApplication::processEvents();
     EXPECT_EQ(d.Grid->model()->rowCount(), 3);
     saveShot(&d, QStringLiteral("currency"));
+    d.Grid->selectionModel()->setCurrentIndex(d.Grid->model()->index(1, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    d.Grid->edit(d.Grid->currentIndex());
+    QApplication::processEvents();
+    saveShot(&d, QStringLiteral("currency-editing"));
+    d.Grid->cancelPending();
     d.reject();
 }
 
@@ -41,8 +46,11 @@ TEST(RefDlgShots, PriceGroups)
     EXPECT_EQ(d.Grid->model()->rowCount(), 4);
     saveShot(&d, QStringLiteral("pricegroups"));
     d.Grid->setFocus();
-    QTest::keyClick(d.Grid, Qt::Key_Insert);
-    saveShot(&d, QStringLiteral("pricegroups-insert"));
+    QTest::keyClick(d.Grid, Qt::Key_C, Qt::ControlModifier);
+    d.Grid->selectionModel()->setCurrentIndex(d.Grid->model()->index(2, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTest::keyClick(d.Grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d.Grid->model()->rowCount(), 5);
+    saveShot(&d, QStringLiteral("pricegroups-pasted"));
     d.Grid->cancelPending();
     d.accept();
 }
@@ -104,6 +112,11 @@ TEST(RefDlgShots, Catalog)
     d.Grid->horizontalScrollBar()->setValue(d.Grid->horizontalScrollBar()->maximum());
     QApplication::processEvents();
     saveShot(&d, QStringLiteral("catalog-scrolled"));
+    d.Grid->selectionModel()->setCurrentIndex(d.Grid->model()->index(3, 5), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    d.Grid->edit(d.Grid->currentIndex());
+    QApplication::processEvents();
+    saveShot(&d, QStringLiteral("catalog-currency-dropdown"));
+    d.Grid->cancelPending();
 
     ModalDriver driver([](QWidget *w) {
         QTest::qWait(200);
