@@ -562,6 +562,8 @@ bool TDataTable::locate(const QString &fieldNames, const QVariantList &values, L
         if (key.text) {
             key.s = v.toString();
         } else {
+            if (!v.isValid())
+                return false; // no value: no row has it
             bool ok = false;
             key.n = v.metaType().id() == QMetaType::QString ? QLocale::c().toDouble(v.toString().trimmed(), &ok)
                                                              : v.toDouble(&ok);
