@@ -4,6 +4,7 @@
 #include "FakeModelServices.h"
 #include "model/OrderSelection.h"
 #include "tools/RecordingMessages.h"
+#include "support/QStringPrinter.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
