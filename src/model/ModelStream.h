@@ -1,0 +1,37 @@
+#pragma once
+// Pieces shared by the model's stream layouts: the stamps at which the layouts
+// changed, string lists stored as one text, and guarded reading of counts.
+#include "tools/SpecStream.h"
+
+#include <QStringList>
+
+namespace kv {
+
+namespace stamps {
+// Data older than this carries two more strings in a position.
+inline const QString PositionLegacyStrings = QStringLiteral("10.12.2009");
+// Items carry their History from here on.
+inline const QString ItemHistory = QStringLiteral("06.10.2015");
+// Items carry their Comment from here on.
+inline const QString ItemComment = QStringLiteral("03.03.2019");
+// Sashes carry their own dorn from here on; older data has one per position.
+inline const QString SashDorn = QStringLiteral("23.07.2019");
+// Items carry SideNo, reserved values and ParentSet from here on.
+inline const QString ItemSideNo = QStringLiteral("26.12.2019");
+} // namespace stamps
+
+// A string list as one text: every line followed by CR LF.
+QString StringsToText(const QStringList &lines);
+// The reverse: lines end at CR LF, LF or CR; a last line without an end counts.
+QStringList TextToStrings(const QString &text);
+
+// Bytes that one stored value needs at least: a record, or an empty string.
+constexpr qsizetype kRecordBytes = 16;
+constexpr qsizetype kStringBytes = 4;
+
+// Reads a count of stored objects, each needing at least minBytes. A negative
+// count, or one that the rest of the data cannot hold, is damaged data and
+// raises StreamReadError before anything is allocated for it.
+qint32 ReadCount(TSpecStream &stream, qsizetype minBytes);
+
+} // namespace kv
