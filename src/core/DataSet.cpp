@@ -730,8 +730,10 @@ void TDataTable::updateRecord(const QVariantMap &values)
         if (!f || f->isReadOnly())
             throw Error(QStringLiteral("Поле [%1] таблицы [%2] изменять нельзя").arg(it.key(), name()));
     }
-    m_data.updateRow(row, values);
-    notifyCurrentChanged();
+    m_currentId = m_data.updateRow(row, values);
+    const int vi = viewIndexOfRow(m_data.rowOfRowId(m_currentId));
+    if (vi >= 0)
+        moveTo(vi);
 }
 
 void TDataTable::deleteRecord()
