@@ -2,6 +2,7 @@
 // A small catalogue per test: the schema plus a few SQL lines of the case,
 // with the engine installed as the model's services.
 #include "support/QStringPrinter.h"
+#include "support/CatalogFixture.h"
 #include "support/TestSupport.h"
 #include "core/Data.h"
 #include "core/Database.h"
@@ -11,8 +12,6 @@
 #include "tools/Errors.h"
 #include "tools/RecordingMessages.h"
 
-#include <QDir>
-#include <QUuid>
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -38,12 +37,7 @@ class Catalogue
 public:
     explicit Catalogue(const QString &sql)
     {
-        m_previousSink = kv::setMessageSink(&sink);
-        const QString dir = QDir(scratchDir()).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
-        QDir().mkpath(dir);
-        dm.OpenDatabase(kv::DatabaseKind::Catalog, dir);
-        kv::runSqlScript(dm.connectionName(kv::DatabaseKind::Catalog), QString::fromUtf8(kParams) + sql,
-                         QStringLiteral("fixture"));
+        fixture.sql(QString::fromUtf8(kParams) + sql);
         dm.OpenCatalogTables();
         if (kv::TDM::instance() != &dm)
             ADD_FAILURE() << "another catalogue is the process-wide one";
@@ -51,7 +45,6 @@ public:
         services.DebugMode = [this] { return debugMode; };
         services.Chooser = &chooser;
     }
-    ~Catalogue() { kv::setMessageSink(m_previousSink); }
 
     // Catalogue tables that a scan left filtered.
     QStringList filteredTables() const
@@ -63,16 +56,19 @@ public:
         return names;
     }
 
-    kv::RecordingMessageSink sink;
-    kv::TDM dm;
+    struct InstalledSink
+    {
+        kv::RecordingMessageSink sink;
+        kv::MessageSink *previous = kv::setMessageSink(&sink);
+        ~InstalledSink() { kv::setMessageSink(previous); }
+    } messages;
+    CatalogFixture fixture;
+    kv::TDM &dm = fixture.dm;
     kv::FirstArticleChooser chooser;
     kv::EngineServices services;
     kv::ScopedModelServices installed{services};
     kv::ProfileColours colours{QStringLiteral("WEISS"), QStringLiteral("BRAUN")};
     bool debugMode = false;
-
-private:
-    kv::MessageSink *m_previousSink = nullptr;
 };
 
 // The text of the kv::Error that f raises; "" when it raises none.
