@@ -140,9 +140,12 @@ void TSpecStream::loadFromFile(const QString &path)
 void TSpecStream::saveToFile(const QString &path) const
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failing write is seen before commit: commit does
+    // not look at errors of its own final flush and would replace the file
+    // with a cut-off one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Error(f.errorString());
-    if (f.write(m_buffer) != m_buffer.size() || !f.commit())
+    if (f.write(m_buffer) != m_buffer.size() || !f.flush() || !f.commit())
         throw Error(f.errorString());
 }
 

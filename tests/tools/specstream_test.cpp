@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace kv;
 
@@ -181,4 +183,36 @@ TEST(SpecStream, FilesRoundTripWholeAndReportMissingFiles)
     TSpecStream missing;
     EXPECT_THROW(missing.loadFromFile(path + QStringLiteral(".none")), Error);
     EXPECT_THROW(out.saveToFile(QStringLiteral("/nonexistent-dir/x.bin")), Error);
+}
+
+TEST(SpecStream, FailedWriteKeepsThePreviousFile)
+{
+    const QString path = QDir(kvtest::scratchDir()).filePath(QStringLiteral("keep.bin"));
+    TSpecStream first;
+    WriteString(first, QStringLiteral("first"));
+    first.saveToFile(path);
+
+    TSpecStream second;
+    for (int i = 0; i < 20; ++i)
+        WriteInt(second, i);
+    // A file size limit below the new content makes its write fail for any user.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool thrown = false;
+    try {
+        second.saveToFile(path);
+    } catch (const Error &) {
+        thrown = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_TRUE(thrown);
+    EXPECT_EQ(kvtest::readFile(path), first.data());
+    EXPECT_EQ(QDir(kvtest::scratchDir()).entryList({QStringLiteral("keep.bin*")}, QDir::Files),
+              QStringList{"keep.bin"});
 }
