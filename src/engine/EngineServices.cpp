@@ -10,7 +10,6 @@ void EngineServices::SelectFittings(TkvfFurnComp &composition)
     SelectionSettings settings;
     settings.DebugMode = DebugMode && DebugMode();
     settings.Chooser = Chooser;
-    settings.OrderColours = OrderColours;
     kv::SelectFittings(composition, settings);
 }
 

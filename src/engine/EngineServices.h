@@ -15,8 +15,6 @@ public:
     ArticleChooser *Chooser = nullptr;
     // The settings' debug flag, read at every run; none: off.
     std::function<bool()> DebugMode;
-    // The profile colours of a construction's order.
-    std::function<ProfileColours(const TkvfConstruction &)> OrderColours;
 
     void SelectFittings(TkvfFurnComp &composition) override;
     Money ArticlePrice(const QString &article) override;

@@ -8,6 +8,7 @@
 #include "SetExpansion.h"
 #include "core/Data.h"
 #include "model/Construction.h"
+#include "model/Order.h"
 #include "tools/Errors.h"
 #include "tools/Geometry.h"
 
@@ -190,10 +191,9 @@ bool SelectFittings(TkvfFurnComp &comp, const SelectionSettings &settings)
         throw Error(QStringLiteral("Комплект фурнитуры [%1] не найден в документации!").arg(comp.MainSet));
     c.Hand = sets.asInteger(QStringLiteral("Direct"));
 
-    if (settings.OrderColours) {
-        const ProfileColours colours = settings.OrderColours(*construction);
-        c.OuterColour = colours.Outer;
-        c.InnerColour = colours.Inner;
+    if (const TkvfOrder *order = construction->Order) {
+        c.OuterColour = order->OuterColor;
+        c.InnerColour = order->InnerColor;
     }
     c.CoverColour = comp.FurnColor;
     c.StulpKind = construction->Arrangement == TkvfConstruction::SingleSash

@@ -3,19 +3,11 @@
 // articles, then strike plates, covers and accessories of those articles,
 // sorted by article.
 #include <QString>
-#include <functional>
 
 namespace kv {
 
 class ArticleChooser;
-class TkvfConstruction;
 class TkvfFurnComp;
-
-struct ProfileColours
-{
-    QString Outer;
-    QString Inner;
-};
 
 struct SelectionSettings
 {
@@ -23,11 +15,10 @@ struct SelectionSettings
     bool DebugMode = false;
     // Asked when several articles fit one element; nullptr takes the first.
     ArticleChooser *Chooser = nullptr;
-    // The profile colours of the construction's order; none: both empty.
-    std::function<ProfileColours(const TkvfConstruction &)> OrderColours;
 };
 
-// Fills the composition, which must belong to a sash of a construction.
+// Fills the composition, which must belong to a sash of a construction; the
+// profile colours are those of the construction's order (none without one).
 // Raises kv::Error with the user's text on the first fault; the items added
 // so far stay (the composition's Calculate discards them).
 bool SelectFittings(TkvfFurnComp &composition, const SelectionSettings &settings);

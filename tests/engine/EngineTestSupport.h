@@ -9,6 +9,7 @@
 #include "engine/ArticleChooser.h"
 #include "engine/EngineServices.h"
 #include "model/Construction.h"
+#include "model/Order.h"
 #include "tools/Errors.h"
 #include "tools/RecordingMessages.h"
 
@@ -41,7 +42,6 @@ public:
         dm.OpenCatalogTables();
         if (kv::TDM::instance() != &dm)
             ADD_FAILURE() << "another catalogue is the process-wide one";
-        services.OrderColours = [this](const kv::TkvfConstruction &) { return colours; };
         services.DebugMode = [this] { return debugMode; };
         services.Chooser = &chooser;
     }
@@ -67,7 +67,6 @@ public:
     kv::FirstArticleChooser chooser;
     kv::EngineServices services;
     kv::ScopedModelServices installed{services};
-    kv::ProfileColours colours{QStringLiteral("WEISS"), QStringLiteral("BRAUN")};
     bool debugMode = false;
 };
 
@@ -100,13 +99,30 @@ public:
 
 namespace kvtest {
 
+// A position of an order whose profile colours are WEISS outside and BRAUN
+// inside; the order goes with the position.
+class TestPosition
+{
+public:
+    TestPosition() : order(std::make_unique<kv::TkvfOrder>()), position(&order->AddPosition())
+    {
+        order->OuterColor = QStringLiteral("WEISS");
+        order->InnerColor = QStringLiteral("BRAUN");
+    }
+    kv::TkvfConstruction *operator->() const { return position; }
+    kv::TkvfConstruction &operator*() const { return *position; }
+
+    std::unique_ptr<kv::TkvfOrder> order;
+    kv::TkvfConstruction *position;
+};
+
 // A position built as the position dialog builds it: sizes in mm, rebate 100,
 // stulp code 300, opening 400, dorn 200.
-inline std::unique_ptr<kv::TkvfConstruction> makePosition(qint32 b, qint32 h, quint8 kind = 0,
-                                                          quint8 arrangement = kv::TkvfConstruction::SingleSash,
-                                                          qint32 x = 0, qint32 y = 0, float r = 0)
+inline TestPosition makePosition(qint32 b, qint32 h, quint8 kind = 0,
+                                 quint8 arrangement = kv::TkvfConstruction::SingleSash, qint32 x = 0, qint32 y = 0,
+                                 float r = 0)
 {
-    auto p = std::make_unique<kv::TkvfConstruction>();
+    TestPosition p;
     p->Arrangement = arrangement;
     p->FalzType = 100;
     p->StulpType = 300;
