@@ -1,6 +1,8 @@
 #include "CalcJson.h"
 
 #include "model/FurnComp.h"
+#include "model/Order.h"
+#include "tools/OleDate.h"
 #include "tools/Geometry.h"
 
 #include <QJsonValue>
@@ -297,6 +299,109 @@ void ApplyPositionChoice(TkvfConstruction &p, const PositionInput &in)
                           p.Arrangement == TkvfConstruction::SingleSash ? TSashChoice() : in.Second);
 }
 
+OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &o)
+{
+    JsonFields f(json, QString());
+    OrderInput in;
+    f.read(QStringLiteral("OrderNo"), o.OrderNo);
+    f.read(QStringLiteral("AltOrderNo"), o.AltOrderNo);
+    f.read(QStringLiteral("Customer"), o.Customer);
+    f.read(QStringLiteral("ObjectName"), o.ObjectName);
+    f.read(QStringLiteral("Address"), o.Address);
+    f.read(QStringLiteral("Phone"), o.Phone);
+    f.read(QStringLiteral("Remark"), o.Remark);
+    if (f.has(QStringLiteral("OrderDate"))) {
+        QString text;
+        f.read(QStringLiteral("OrderDate"), text);
+        const QDate date = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+        if (!date.isValid())
+            f.fail(QStringLiteral("OrderDate"), QStringLiteral("дата в виде дд.мм.гггг"));
+        o.OrderDate = toOleDate(date);
+    }
+    f.read(QStringLiteral("ProfSys"), o.ProfSys);
+    f.read(QStringLiteral("InnerColor"), o.InnerColor);
+    f.read(QStringLiteral("OuterColor"), o.OuterColor);
+    f.read(QStringLiteral("FurnSys"), o.FurnSys);
+    f.read(QStringLiteral("FurnColor"), o.FurnColor);
+    f.read(QStringLiteral("Handle"), o.Handle);
+    f.read(QStringLiteral("FalzType"), o.FalzType);
+    f.read(QStringLiteral("DornType"), o.DornType);
+    f.read(QStringLiteral("StulpType"), o.StulpType);
+    f.read(QStringLiteral("OpenType"), o.OpenType);
+    f.read(QStringLiteral("PriceGroupNo"), o.PriceGroupNo);
+    f.read(QStringLiteral("NDSTax"), o.NDSTax);
+    f.read(QStringLiteral("GetTotalNDS"), o.GetTotalNDS);
+    f.read(QStringLiteral("ShowIncludeNDS"), o.ShowIncludeNDS);
+    f.read(QStringLiteral("Currency"), o.Currency);
+    f.read(QStringLiteral("Notes"), o.Notes);
+    if (f.has(QStringLiteral("Rates"))) {
+        in.HasRates = true;
+        const QJsonArray rates = f.array(QStringLiteral("Rates"));
+        TkvfCurrencyList list;
+        for (int i = 0; i < rates.size(); ++i) {
+            const QString path = QStringLiteral("Rates[%1]").arg(i);
+            if (!rates.at(i).isObject())
+                f.fail(path, QStringLiteral("объект"));
+            JsonFields r(rates.at(i).toObject(), path);
+            qint32 id = 0;
+            float rate = 0;
+            r.read(QStringLiteral("ID"), id);
+            r.read(QStringLiteral("Rate"), rate);
+            r.finish();
+            list.add(id, rate);
+        }
+        o.Rates = list;
+    }
+
+    PositionDefaults d;
+    d.FurnSys = o.FurnSys;
+    d.ProfSys = o.ProfSys;
+    d.FurnColor = o.FurnColor;
+    d.FalzType = o.FalzType;
+    d.StulpType = o.StulpType;
+    d.OpenType = o.OpenType;
+    d.DornType = o.DornType;
+    const QJsonArray positions = f.array(QStringLiteral("Positions"));
+    for (int i = 0; i < positions.size(); ++i) {
+        const QString path = QStringLiteral("Positions[%1]").arg(i);
+        if (!positions.at(i).isObject())
+            f.fail(path, QStringLiteral("объект"));
+        TkvfConstruction &p = o.AddPosition();
+        in.Positions.push_back(ReadPosition(positions.at(i).toObject(), path, i, d, p));
+    }
+    f.finish();
+    return in;
+}
+
+TSashChoice StoredChoice(const TkvfFlugel &sash)
+{
+    TSashChoice c;
+    const TkvfFurnComp *comp = sash.Composition();
+    if (!comp)
+        return c;
+    c.MainSet = comp->MainSet;
+    c.HingeSet = comp->HingeSet;
+    c.Handle = comp->Handle;
+    c.Lock = comp->Lock;
+    c.Cylinder = comp->Cylinder;
+    c.Closer = comp->Closer;
+    c.Latch = comp->Latch;
+    c.OwnHandleHeight = comp->OwnHandleHeight;
+    c.HandleHeight = comp->HandleHeight;
+    c.Dorn = sash.Dorn;
+    c.Properties = comp->Properties;
+    c.AdditionalSets = comp->AdditionalSets;
+    return c;
+}
+
+void Recalculate(TkvfConstruction &p)
+{
+    const TSashChoice first = StoredChoice(p.Sash1());
+    const TSashChoice second = StoredChoice(p.Sash2());
+    p.ApplyFittingsChoice(p.FurnSys, p.ProfSys, p.FurnColor, p.FalzType, p.StulpType, p.OpenType, p.ProfWidth,
+                          p.ProfThickness, first, second);
+}
+
 // ---- Output ---------------------------------------------------------------------
 
 QString MoneyJson(Money amount) { return amount.toString(); }
@@ -344,6 +449,19 @@ QJsonObject PositionJson(const TkvfConstruction &p)
                        {"UnitCost", MoneyJson(p.UnitCost)},
                        {"PositionCost", MoneyJson(p.PositionCost())},
                        {"Sashes", sashes}};
+}
+
+QJsonObject OrderJson(const TkvfOrder &o)
+{
+    QJsonArray positions;
+    for (int i = 0; i < o.PositionCount(); ++i)
+        positions.append(PositionJson(o.Position(i)));
+    return QJsonObject{{"OrderNo", o.OrderNo},
+                       {"Currency", o.Currency},
+                       {"Positions", positions},
+                       {"Total", MoneyJson(o.Total())},
+                       {"VATAmount", MoneyJson(o.VATAmount())},
+                       {"TotalWithVAT", MoneyJson(o.TotalWithVAT())}};
 }
 
 } // namespace kv

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <vector>
 
 namespace kv {
 
@@ -85,9 +86,29 @@ void BuildPositionShape(TkvfConstruction &position, const PositionInput &input);
 // selection and prices the position. Selection errors pass through.
 void ApplyPositionChoice(TkvfConstruction &position, const PositionInput &input);
 
+class TkvfOrder;
+
+// The order header read into order (missing fields keep its values) and the
+// positions appended to it with their figures and choices, not yet built.
+struct OrderInput
+{
+    std::vector<PositionInput> Positions;
+    bool HasRates = false; // otherwise the order takes the catalogue's rates
+};
+OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &order);
+
+// The choice a sash's composition holds (empty without one), so that a stored
+// position can be selected again.
+TSashChoice StoredChoice(const TkvfFlugel &sash);
+// Runs the selection again for both sashes with their stored choices and
+// reprices the position.
+void Recalculate(TkvfConstruction &position);
+
 // A position with its rebate size, costs, and per sash with fittings its
 // items and materials. Money as text with a point and four decimals.
 QJsonObject PositionJson(const TkvfConstruction &position);
 QString MoneyJson(Money amount);
+// The order number, currency, every position and the totals.
+QJsonObject OrderJson(const TkvfOrder &order);
 
 } // namespace kv
