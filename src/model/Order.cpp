@@ -51,6 +51,29 @@ void TkvfOrder::DeletePosition(int i)
     m_cursor = -1;
 }
 
+std::unique_ptr<TkvfConstruction> TkvfOrder::TakePosition(int i)
+{
+    std::unique_ptr<TkvfConstruction> p = std::move(m_positions.at(size_t(i)));
+    m_positions.erase(m_positions.begin() + i);
+    m_cursor = -1;
+    return p;
+}
+
+TkvfConstruction &TkvfOrder::InsertPosition(int i, std::unique_ptr<TkvfConstruction> position)
+{
+    position->Order = this;
+    const auto at = m_positions.begin() + qBound(0, i, int(m_positions.size()));
+    m_cursor = -1;
+    return **m_positions.insert(at, std::move(position));
+}
+
+TkvfConstruction &TkvfOrder::ReplacePosition(int i, std::unique_ptr<TkvfConstruction> position)
+{
+    position->Order = this;
+    m_positions.at(size_t(i)) = std::move(position);
+    return *m_positions[size_t(i)];
+}
+
 void TkvfOrder::ClearPositions()
 {
     m_positions.clear();

@@ -76,6 +76,12 @@ public:
     // Appends position and makes this order its owner.
     TkvfConstruction &AddPosition(std::unique_ptr<TkvfConstruction> position);
     void DeletePosition(int i);
+    // Takes position i out of the order; the caller owns it.
+    std::unique_ptr<TkvfConstruction> TakePosition(int i);
+    // Inserts position before index i (clamped to the list) and makes this order its owner.
+    TkvfConstruction &InsertPosition(int i, std::unique_ptr<TkvfConstruction> position);
+    // Puts position in place of position i, which is freed.
+    TkvfConstruction &ReplacePosition(int i, std::unique_ptr<TkvfConstruction> position);
     void ClearPositions();
 
     int RateCount() const { return Rates.count(); }
