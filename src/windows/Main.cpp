@@ -211,6 +211,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 TMainForm::~TMainForm()
 {
     // The children go first: they still reach the frame while closing.
+    m_destroying = true;
     disconnect(MdiArea, nullptr, this, nullptr);
     for (QMdiSubWindow *w : MdiArea->subWindowList())
         delete w;
@@ -562,7 +563,7 @@ QMdiSubWindow *TMainForm::addChild(TChildForm *child)
     w->move(0, 0);
     connect(w, &QObject::destroyed, this, [this] {
         // The last child gone: the frame's own state again.
-        if (!activeChild())
+        if (!m_destroying && !activeChild())
             ChildActivated(nullptr);
     });
     const int state = only && kvfSetup() ? kvfSetup()->VoderivarOrderWinState : 0;

@@ -157,6 +157,7 @@ private:
 
     FileDialogSetup m_openSetup;
     TChildForm *m_lastActive = nullptr;
+    bool m_destroying = false;
 };
 
 // The main window of the running process (nullptr while there is none).

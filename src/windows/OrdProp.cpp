@@ -67,11 +67,7 @@ TOrderPropDlg::TOrderPropDlg(QWidget *parent) : QDialog(parent)
     OrderNoEdit = new QLineEdit;
     OrderNoEdit->setObjectName(QStringLiteral("OrderNoEdit"));
     OrderNoEdit->setToolTip(QStringLiteral("Ctrl+Enter: номер последнего заказа"));
-    auto *lastNo = new QAction(OrderNoEdit);
-    lastNo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    lastNo->setShortcutContext(Qt::WidgetShortcut);
-    OrderNoEdit->addAction(lastNo);
-    connect(lastNo, &QAction::triggered, this, &TOrderPropDlg::ShowLastOrderNo);
+    OrderNoEdit->installEventFilter(this); // Ctrl+Enter: the last number
     RegDateCheck = new QCheckBox;
     RegDateEdit = new QDateEdit;
     RegDateEdit->setCalendarPopup(true);
@@ -344,7 +340,13 @@ void TOrderPropDlg::FinishRateEdit()
 
 bool TOrderPropDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ListView) {
+    if (watched == OrderNoEdit && event->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(event);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && (k->modifiers() & Qt::ControlModifier)) {
+            ShowLastOrderNo();
+            return true;
+        }
+    } else if (watched == ListView) {
         if (event->type() == QEvent::FocusIn)
             m_rateCancelled = false;
         if (event->type() == QEvent::KeyPress) {
