@@ -155,7 +155,10 @@ TOrderForm::TOrderForm(TMainForm &main, QWidget *parent) : TChildForm(parent), m
     ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView->setAllColumnsShowFocus(true);
-    ListView->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8; }"));
+    // Grid lines; a style sheet on the items also needs its own selection colours.
+    ListView->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8; }"
+        "QTreeView::item:selected { background: #2f62b5; color: white; }"));
     QFont listFont = ListView->font();
     listFont.setPointSize(9);
     listFont.setBold(true);

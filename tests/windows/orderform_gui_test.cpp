@@ -65,6 +65,10 @@ struct OrderWindows : kvtest::WindowsFixture
         p.PosNo = no;
         p.PosName = name;
         p.Count = 2;
+        p.FurnSys = QStringLiteral("1101");
+        p.FurnColor = QStringLiteral("WH");
+        p.FalzType = 101;
+        p.OpenType = 401;
         TShapeRecord shape;
         shape.B = 800;
         shape.H = 1200;
