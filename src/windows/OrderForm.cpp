@@ -461,7 +461,24 @@ void TOrderForm::RewriteAllRows()
 {
     for (int i = 0; i < ListView->topLevelItemCount(); ++i)
         WriteRow(i);
+    FitMoneyColumns();
     SelectionChanged();
+}
+
+void TOrderForm::FitMoneyColumns()
+{
+    // Amounts are never cut: the money columns grow to their longest text.
+    const int wanted[2] = {120, 150};
+    for (int i = 0; i < 2; ++i) {
+        const int c = 6 + i;
+        const QFontMetrics fm(ListView->font());
+        int content = 0;
+        for (int r = 0; r < ListView->topLevelItemCount(); ++r)
+            content = qMax(content, fm.horizontalAdvance(ListView->topLevelItem(r)->text(c)));
+        const int w = qMax(wanted[i], content + 16);
+        if (ListView->header()->sectionSize(c) < w)
+            ListView->header()->resizeSection(c, w);
+    }
 }
 
 void TOrderForm::RebuildList()
@@ -472,6 +489,7 @@ void TOrderForm::RebuildList()
     for (int i = 0; i < m_order->PositionCount(); ++i)
         InsertRow(i);
     ListView->header()->resizeSection(0, qMax(ListView->header()->sectionSize(0), 40));
+    FitMoneyColumns();
     if (m_rememberedRow >= 0 && m_rememberedRow < ListView->topLevelItemCount()) {
         ListView->setCurrentItem(ListView->topLevelItem(m_rememberedRow));
         ListView->topLevelItem(m_rememberedRow)->setSelected(true);
@@ -562,6 +580,7 @@ void TOrderForm::AddPosition()
     m_rememberedRow = row;
     Modified();
     InsertRow(row);
+    FitMoneyColumns();
     ListView->setCurrentItem(ListView->topLevelItem(row));
     SelectionChanged();
     UpdateCommands();

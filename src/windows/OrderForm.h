@@ -128,6 +128,7 @@ private:
     void WriteRow(int row);
     void InsertRow(int row);
     void RewriteAllRows();
+    void FitMoneyColumns();
     void SelectionChanged();
     void TakeOverCheckMarks();
     void RunProperties();
