@@ -126,9 +126,10 @@ public:
         if (!q.exec(sql))
             return {QStringLiteral("query failed: ") + sql};
         QStringList out;
+        const int columns = q.record().count();
         while (q.next()) {
             QStringList cols;
-            for (int i = 0; i < q.record().count(); ++i)
+            for (int i = 0; i < columns; ++i)
                 cols << q.value(i).toString();
             out << cols.join(QStringLiteral(" | "));
         }

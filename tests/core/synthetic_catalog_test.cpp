@@ -40,9 +40,11 @@ QByteArray digest(const QString &dir)
         tables.exec(QStringLiteral("select name from sqlite_master where type = 'table' order by name"));
         while (tables.next()) {
             QSqlQuery q(QSqlDatabase::database(conn));
+            q.setForwardOnly(true);
             q.exec(QStringLiteral("select * from \"%1\" order by rowid").arg(tables.value(0).toString()));
+            const int columns = q.record().count();
             while (q.next())
-                for (int i = 0; i < q.record().count(); ++i)
+                for (int i = 0; i < columns; ++i)
                     hash.addData(q.value(i).toString().toUtf8() + '\x1f');
         }
     }
