@@ -1,6 +1,21 @@
 #include "CurrencyItem.h"
 
+#include "tools/SpecStream.h"
+
 namespace kv {
+
+void TkvfCurrencyItem::SaveToStream(TSpecStream &stream) const
+{
+    WriteInt(stream, ID);
+    WriteReal(stream, Rate);
+}
+
+void TkvfCurrencyItem::LoadFromStream(TSpecStream &stream, const QString &stamp)
+{
+    Q_UNUSED(stamp);
+    ID = ReadInt(stream);
+    Rate = ReadSingle(stream);
+}
 
 TkvfCurrencyList::TkvfCurrencyList(const TkvfCurrencyList &other)
 {

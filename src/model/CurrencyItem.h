@@ -1,17 +1,24 @@
 #pragma once
 // Currency rates of a document: orders and selections keep their own list,
 // so a stored order keeps the rates it was priced at.
+#include <QString>
 #include <QtGlobal>
 #include <memory>
 #include <vector>
 
 namespace kv {
 
+class TSpecStream;
+
 class TkvfCurrencyItem
 {
 public:
     TkvfCurrencyItem() = default;
     TkvfCurrencyItem(qint32 id, float rate) : ID(id), Rate(rate) {}
+
+    // ID as an integer, Rate as a real; every format stamp has this layout.
+    void SaveToStream(TSpecStream &stream) const;
+    void LoadFromStream(TSpecStream &stream, const QString &stamp);
 
     qint32 ID = 0;   // Currency.ID
     float Rate = 0;  // value of one unit in the catalogue's base unit
