@@ -8,7 +8,7 @@ namespace kv {
 
 namespace {
 
-TDM *g_instance = nullptr;
+std::atomic<TDM *> g_instance{nullptr};
 std::atomic<int> g_serial{0};
 
 std::map<QString, std::unique_ptr<TTableData>> makeData()
@@ -58,8 +58,8 @@ TDM::TDM()
     for (TDataTable *t : catalogTables())
         t->resolveLookups(byName);
     T_OrderList.resolveLookups(byName);
-    if (!g_instance)
-        g_instance = this;
+    TDM *none = nullptr;
+    g_instance.compare_exchange_strong(none, this);
 }
 
 #undef KV_TABLE
@@ -69,17 +69,18 @@ TDM::~TDM()
     CloseCatalogTables();
     T_OrderList.close();
     CloseDatabases();
-    if (g_instance == this)
-        g_instance = nullptr;
+    TDM *self = this;
+    g_instance.compare_exchange_strong(self, nullptr);
 }
 
 TDM *TDM::instance() { return g_instance; }
 
 TDM &DM()
 {
-    if (!g_instance)
+    TDM *dm = g_instance.load();
+    if (!dm)
         throw Error(QStringLiteral("Модуль данных каталога не создан"));
-    return *g_instance;
+    return *dm;
 }
 
 void TDM::OpenDatabase(DatabaseKind kind, const QString &dir)

@@ -12,6 +12,8 @@
 #include <QSqlQuery>
 #include <QStringDecoder>
 
+#include <atomic>
+
 namespace kv {
 
 namespace {
@@ -99,7 +101,7 @@ void createDatabase(DatabaseKind kind, const QString &dir)
     const QString path = databasePath(kind, dir);
     if (QFileInfo::exists(path))
         throw Error(QStringLiteral("База данных [%1] уже существует").arg(path));
-    static int serial = 0;
+    static std::atomic<int> serial{0};
     const QString conn = QStringLiteral("kv_create_%1").arg(++serial);
     try {
         openConnection(kind, path, conn);
@@ -287,7 +289,7 @@ int importSqlFile(DatabaseKind kind, const QString &dir, const QString &file)
     if (script.startsWith(QChar(0xFEFF)))
         script.remove(0, 1);
 
-    static int serial = 0;
+    static std::atomic<int> serial{0};
     const QString conn = QStringLiteral("kv_import_%1").arg(++serial);
     try {
         openConnection(kind, path, conn);

@@ -16,11 +16,11 @@ namespace kv {
 
 namespace {
 
+// Names in brackets: a double-quoted name that is not a column would be
+// taken for a string literal by SQLite and silently read as text.
 QString quoted(const QString &identifier)
 {
-    QString s = identifier;
-    s.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + s + QLatin1Char('"');
+    return QLatin1Char('[') + identifier + QLatin1Char(']');
 }
 
 QString errorText(const QSqlError &e)
@@ -328,13 +328,13 @@ int TTableData::insertRow(const QVariantMap &values)
     return row;
 }
 
-void TTableData::updateRow(int row, const QVariantMap &values)
+qint64 TTableData::updateRow(int row, const QVariantMap &values)
 {
     checkLoaded();
     if (row < 0 || row >= rowCount() || !isAlive(row))
         throw Error(QStringLiteral("Нет текущей записи в таблице [%1]").arg(name()));
     if (values.isEmpty())
-        return;
+        return rowId(row);
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QStringList sets;
     QVariantList binds;
@@ -349,7 +349,9 @@ void TTableData::updateRow(int row, const QVariantMap &values)
     }
     WriteTransaction tr(db);
     QSqlQuery q(db);
-    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+    // An integer primary key is the row's identity in SQLite: changing it
+    // changes the rowid, so the statement reports the row's new one.
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? RETURNING rowid")
                        .arg(quoted(name()), sets.join(QStringLiteral(", ")))))
         throw Error(errorText(q.lastError()));
     for (const QVariant &b : binds)
@@ -357,16 +359,22 @@ void TTableData::updateRow(int row, const QVariantMap &values)
     q.addBindValue(rowId(row));
     if (!q.exec())
         throw Error(errorText(q.lastError()));
-    if (q.numRowsAffected() == 0)
+    if (!q.next())
         throw Error(QStringLiteral("Запись таблицы [%1] удалена другим пользователем").arg(name()));
+    const qint64 id = q.value(0).toLongLong();
+    q.finish();
     QSqlQuery r(db);
     r.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(selectList(), quoted(name())));
-    r.addBindValue(rowId(row));
+    r.addBindValue(id);
     if (!r.exec() || !r.next())
         throw Error(errorText(r.lastError()));
     tr.commit();
+    m_rowOfId.remove(rowId(row));
+    m_rowIds[row] = id;
+    m_rowOfId.insert(id, row);
     readRow(row, r, 1);
     changed();
+    return id;
 }
 
 void TTableData::deleteRow(int row)

@@ -62,7 +62,8 @@ public:
 
     // Returns the storage row of the new record.
     int insertRow(const QVariantMap &values);
-    void updateRow(int row, const QVariantMap &values);
+    // Returns the row's identity afterwards (a new integer key changes it).
+    qint64 updateRow(int row, const QVariantMap &values);
     void deleteRow(int row);
     // Works on a table that is not loaded as well.
     void deleteAllRows();

@@ -230,4 +230,17 @@ int GetCurrencyDecimals(int currencyId)
     return t.locate(QStringLiteral("ID"), currencyId) ? t.asInteger(QStringLiteral("Dec")) : 2;
 }
 
+bool GetCurrencyWords(int currencyId, CurrencyWords &words)
+{
+    TDataTable &t = DM().T_Currency;
+    if (!t.locate(QStringLiteral("ID"), currencyId))
+        return false;
+    words.nominative = t.asString(QStringLiteral("Nominative"));
+    words.genitive = t.asString(QStringLiteral("Genitive"));
+    words.genitivePlural = t.asString(QStringLiteral("GenitivePlural"));
+    words.gender = static_cast<WordGender>(quint8(t.asInteger(QStringLiteral("Gender"))));
+    words.decimals = t.asInteger(QStringLiteral("Dec"));
+    return true;
+}
+
 } // namespace kv

@@ -4,6 +4,7 @@
 // With silent set a missing row gives the default; otherwise it raises
 // kv::Error with the lookup's text.
 #include "engine/SashParams.h"
+#include "tools/MoneyInWords.h"
 
 #include <QString>
 #include <QVariant>
@@ -55,5 +56,8 @@ QString GetOpeningName(int code);
 // Currencies
 QString GetCurrencyName(int currencyId);
 int GetCurrencyDecimals(int currencyId); // 2 when unknown
+// Fills the main unit's three forms, its gender and the decimals; leaves the
+// record untouched for an unknown currency (then returns false).
+bool GetCurrencyWords(int currencyId, CurrencyWords &words);
 
 } // namespace kv

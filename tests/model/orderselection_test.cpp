@@ -2,6 +2,7 @@
 // save), order file references in both path styles, and the work over real
 // order files: refresh, order numbers, materials, positions, lookup and sorts.
 #include "FakeModelServices.h"
+#include "core/Globals.h"
 #include "model/OrderSelection.h"
 #include "tools/RecordingMessages.h"
 #include "support/QStringPrinter.h"
@@ -166,6 +167,13 @@ TEST(SelectionFile, NewSelectionThroughAFile)
     ASSERT_EQ(back.ItemCount(), 1);
     EXPECT_TRUE(back.Item(0).Checked) << "default of a new item";
     EXPECT_EQ(back.Item(0).Width, 812.5f);
+
+    // References are relative to the configuration's orders directory.
+    const QString previous = kv::OrdersDir;
+    kv::OrdersDir = QStringLiteral("/data/Orders");
+    TkvfOrderSelection configured;
+    kv::OrdersDir = previous;
+    EXPECT_EQ(configured.OrdersDir, QStringLiteral("/data/Orders"));
 }
 
 TEST(SelectionFile, OtherFilesAreNotASelection)
