@@ -32,6 +32,8 @@ for t in "${TARGETS[@]}"; do
   [ -d "tests/model/data/fuzz/$t" ] && regressions=("tests/model/data/fuzz/$t")
   echo "== $t for ${SECONDS_PER_TARGET}s"
   log="$OUT/$t.log"
+  marker="$OUT/$t.started"
+  touch "$marker"
   set +e
   "$OUT/fuzz/fuzz_$t" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$artifacts/" \
@@ -43,6 +45,7 @@ for t in "${TARGETS[@]}"; do
     echo "$t stopped with $rc; see $log"
     status=1
   fi
-  ls -1 "$artifacts" 2>/dev/null | sed "s|^|  artifact: $artifacts/|" || true
+  find "$artifacts" -type f -newer "$marker" | sed 's|^|  new artifact: |'
+  rm -f "$marker"
 done
 exit $status

@@ -21,7 +21,29 @@ QString loadErrorText(const QString &detail)
     return QStringLiteral("Ошибка загрузки заказа!\r\n(%1)").arg(detail);
 }
 
+// A currency item is two records.
+constexpr qsizetype kCurrencyItemBytes = 2 * kRecordBytes;
+
 } // namespace
+
+void SaveRates(TSpecStream &s, const TkvfCurrencyList &rates)
+{
+    WriteInt(s, rates.count());
+    for (int i = 0; i < rates.count(); ++i)
+        rates.at(i).SaveToStream(s);
+}
+
+TkvfCurrencyList LoadRates(TSpecStream &s, const QString &stamp)
+{
+    TkvfCurrencyList rates;
+    const qint32 n = ReadCount(s, kCurrencyItemBytes);
+    for (qint32 i = 0; i < n; ++i) {
+        auto item = std::make_unique<TkvfCurrencyItem>();
+        item->LoadFromStream(s, stamp);
+        rates.add(std::move(item));
+    }
+    return rates;
+}
 
 TkvfOrder::TkvfOrder()
 {
@@ -266,7 +288,7 @@ void TkvfOrder::SaveToStream(TSpecStream &s) const
     WriteReal(s, NDSTax);
     WriteBool(s, GetTotalNDS);
     WriteBool(s, ShowIncludeNDS);
-    Rates.SaveToStream(s);
+    SaveRates(s, Rates);
     WriteInt(s, Currency);
     WriteString(s, StringsToText(Notes));
     WriteInt(s, PositionCount());
@@ -327,7 +349,7 @@ void TkvfOrder::ReadBody(TSpecStream &s)
     NDSTax = ReadSingle(s);
     GetTotalNDS = ReadBool(s);
     ShowIncludeNDS = ReadBool(s);
-    Rates.LoadFromStream(s, Stamp);
+    Rates = LoadRates(s, Stamp);
     Currency = ReadInt(s);
     Notes = TextToStrings(ReadString(s));
     const qint32 n = ReadCount(s, kPositionMinBytes);

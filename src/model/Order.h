@@ -22,6 +22,11 @@ struct TkvfLoadResult
     bool operator==(const TkvfLoadResult &) const = default;
 };
 
+// A document's rate list as stored: the count, then every currency item.
+// Reading gives the whole list or raises; damaged counts raise StreamReadError.
+void SaveRates(TSpecStream &stream, const TkvfCurrencyList &rates);
+TkvfCurrencyList LoadRates(TSpecStream &stream, const QString &stamp);
+
 class TkvfOrder
 {
 public:
