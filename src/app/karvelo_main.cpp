@@ -1,7 +1,10 @@
 // karvelo: the desktop program.
+#include "core/Setup.h"
 #include "core/Startup.h"
+#include "engine/EngineServices.h"
 #include "tools/Messages.h"
 #include "tools/WaitCursor.h"
+#include "windows/ArticleChooserDlg.h"
 #include "windows/CfgList.h"
 #include "windows/DesktopStartup.h"
 #include "windows/QtMessages.h"
@@ -18,6 +21,14 @@ int main(int argc, char **argv)
     kv::setMessageSink(&messages);
     kv::QtCursorHook cursor;
     kv::setCursorHook(&cursor);
+
+    // The model reaches the selection engine through these; several fitting
+    // articles for one element are offered in the list pick dialog.
+    kv::LookupArticleChooser articleChooser;
+    kv::EngineServices engine;
+    engine.Chooser = &articleChooser;
+    engine.DebugMode = [] { return kv::kvfSetup() && kv::kvfSetup()->DebugMode; };
+    kv::ScopedModelServices engineInstalled(engine);
 
     kv::ProcessInitialise();
     {
