@@ -205,11 +205,13 @@ DemoInstallResult installDemoConfiguration(const QString &dir, const QString &na
 
     // Registered last: the program offers the configuration only once it is complete.
     const std::unique_ptr<RegistryKey> key = RegistryKey::open(configKey(name), true);
+    const std::unique_ptr<RegistryKey> configs = RegistryKey::open(ConfigKey, true);
+    if (!key || !configs)
+        throw Error(QStringLiteral("Ошибка записи в системный реестр!\r\n(%1)").arg(configKey(name)));
     key->writeString(QStringLiteral("KVFCatalogDir"), r.catalogDir);
     key->writeString(QStringLiteral("KVFServerName"), r.dataDir);
     key->writeString(QStringLiteral("KVFReportDir"), r.reportDir);
     key->writeString(QStringLiteral("KVFTempDir"), r.tempDir);
-    const std::unique_ptr<RegistryKey> configs = RegistryKey::open(ConfigKey, true);
     if (configs->readString(QStringLiteral("DefaultConfig")).isEmpty()) {
         configs->writeString(QStringLiteral("DefaultConfig"), name);
         r.madeDefault = true;
