@@ -1,6 +1,26 @@
 #include "ModelStream.h"
 
+#include <QDate>
+
 namespace kv {
+
+bool IsValidStamp(const QString &stamp)
+{
+    const QStringList parts = stamp.split(QLatin1Char('.'));
+    if (parts.size() != 3)
+        return false;
+    int v[3];
+    for (int i = 0; i < 3; ++i) {
+        const QString p = parts.at(i).trimmed();
+        if (p.isEmpty() || p.size() > 4)
+            return false;
+        for (QChar c : p)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        v[i] = p.toInt();
+    }
+    return QDate::isValid(v[2], v[1], v[0]) && v[2] >= 1;
+}
 
 QString StringsToText(const QStringList &lines)
 {

@@ -10,6 +10,9 @@ namespace kv {
 namespace stamps {
 // Data older than this carries two more strings in a position.
 inline const QString PositionLegacyStrings = QStringLiteral("10.12.2009");
+// Orders carry FalzType, DornType, StulpType and OpenType from here on; older
+// ones have two unused strings in their place.
+inline const QString OrderTechnicalTypes = QStringLiteral("10.12.2009");
 // Items carry their History from here on.
 inline const QString ItemHistory = QStringLiteral("06.10.2015");
 // Items carry their Comment from here on.
@@ -19,6 +22,11 @@ inline const QString SashDorn = QStringLiteral("23.07.2019");
 // Items carry SideNo, reserved values and ParentSet from here on.
 inline const QString ItemSideNo = QStringLiteral("26.12.2019");
 } // namespace stamps
+
+// A format stamp as files carry it: day, month and year as decimal numbers
+// separated by "." (blanks around the parts allowed), a real calendar day.
+// Anything else is not the stamp of any version: damaged data.
+bool IsValidStamp(const QString &stamp);
 
 // A string list as one text: every line followed by CR LF.
 QString StringsToText(const QStringList &lines);

@@ -1,6 +1,7 @@
 #include "CatalogForm.h"
 
 #include "DBGrid.h"
+#include "DisplayFormats.h"
 #include "core/Data.h"
 #include "core/DataEditor.h"
 #include "reports/ReportExport.h"
@@ -221,7 +222,10 @@ TCatalogDlg::TCatalogDlg(QWidget *parent) : QDialog(parent)
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     SearchEdit->setClearButtonEnabled(true);
     SearchEdit->setPlaceholderText(QStringLiteral("Enter — найти следующий"));
-    SearchEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
+    // Narrow enough that the dialog fits a main window of the smallest size.
+    SearchFieldCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    SearchFieldCombo->setMinimumContentsLength(10);
+    SearchEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
     auto *searchLabel = new QLabel(QStringLiteral("&Поиск:"), this);
     searchLabel->setBuddy(SearchEdit);
     connect(SearchEdit, &QLineEdit::textEdited, this, &TCatalogDlg::searchTextChanged);
@@ -244,7 +248,7 @@ TCatalogDlg::TCatalogDlg(QWidget *parent) : QDialog(parent)
 
     auto *top = new QHBoxLayout;
     top->addWidget(Navigator);
-    top->addSpacing(16);
+    top->addSpacing(8);
     top->addWidget(searchLabel);
     top->addWidget(SearchFieldCombo);
     top->addWidget(SearchEdit, 1);
@@ -257,6 +261,12 @@ TCatalogDlg::TCatalogDlg(QWidget *parent) : QDialog(parent)
     layout->addWidget(Grid, 1);
     layout->addLayout(bottom);
     resize(900, 600);
+}
+
+void TCatalogDlg::showEvent(QShowEvent *event)
+{
+    displayFormats().CurrencyString = QStringLiteral(" ");
+    QDialog::showEvent(event);
 }
 
 void TCatalogDlg::PlaceOver(QWidget *client)

@@ -46,6 +46,10 @@ public:
     QPushButton *PrintBut;
     QPushButton *OkBut;
 
+protected:
+    // Prices show without a currency name: the currency string becomes " ".
+    void showEvent(QShowEvent *event) override;
+
 private:
     void searchTextChanged(const QString &text);
 };

@@ -1,22 +1,15 @@
 #include "Currency.h"
 
 #include "DBGrid.h"
-#include "Main.h"
 #include "core/Data.h"
-#include "core/Setup.h"
-#include "tools/OleDate.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QtEndian>
-#include <cmath>
-#include <cstring>
 
 namespace kv {
 
@@ -80,29 +73,6 @@ bool ShowCurrencyDlg(QWidget *parent, const QString &caption)
 {
     TCurrencyDlg dlg(parent, caption);
     return dlg.exec() == QDialog::Accepted;
-}
-
-bool WriteLastCurrencyDate(const QString &file, const QDate &date)
-{
-    const double value = std::floor(toOleDate(date));
-    quint64 bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    char bytes[8];
-    qToLittleEndian(bits, bytes);
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes, 8) != 8)
-        return false;
-    return f.commit();
-}
-
-bool RunCurrencyRates(QWidget *parent, const QString &caption)
-{
-    if (!ShowCurrencyDlg(parent, caption))
-        return false;
-    const TkvfSetup *setup = kvfSetup();
-    if (setup && setup->AutoLoadCurrency)
-        WriteLastCurrencyDate(TMainForm::LastCurrencyFile(), QDate::currentDate());
-    return true;
 }
 
 } // namespace kv

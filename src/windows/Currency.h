@@ -4,7 +4,6 @@
 // at once, the last one when the dialog closes in any way), so Cancel keeps
 // what was edited too; the result only tells the caller whether the user
 // confirmed the rates.
-#include <QDate>
 #include <QDialog>
 
 class QPushButton;
@@ -34,14 +33,5 @@ protected:
 
 // Shows the rates dialog modally; true when closed with OK.
 bool ShowCurrencyDlg(QWidget *parent, const QString &caption = QString());
-
-// Karvelo.lcu: the date as 8 bytes, a little-endian double of days since
-// 30.12.1899. False when the file cannot be written.
-bool WriteLastCurrencyDate(const QString &file, const QDate &date);
-
-// The currency-rates prompt of the main window: the dialog with the menu
-// item's caption; OK while "AutoLoadCurrency" is set stores today's date in
-// Karvelo.lcu (a failure to write it is ignored). True on OK.
-bool RunCurrencyRates(QWidget *parent, const QString &caption);
 
 } // namespace kv

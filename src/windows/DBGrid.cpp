@@ -1172,7 +1172,7 @@ TDBNavigator::TDBNavigator(QWidget *parent) : QWidget(parent)
         b->setObjectName(QString::fromLatin1(ButtonNames[i]));
         b->setIcon(navigatorIcon(Button(i)));
         b->setIconSize(QSize(16, 16));
-        b->setFixedSize(25, 25);
+        b->setFixedSize(23, 23);
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
         layout->addWidget(b);

@@ -1,8 +1,8 @@
 #pragma once
 // Fixtures of the reference dialog tests: a catalogue with a few currencies,
-// price groups and articles as a window shop has them, a settings object
-// that never touches a settings file, and helpers that drive modal dialogs
-// and save pictures of windows when KARVELO_SHOT_DIR names a folder.
+// price groups and articles as a window shop has them, and a settings object
+// that never touches a settings file.
+#include "WindowsTestSupport.h"
 #include "support/CatalogFixture.h"
 #include "core/Globals.h"
 #include "core/RecClipBoard.h"
@@ -10,17 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTimer>
-#include <QWidget>
-
-#include <functional>
 
 namespace kvtest {
 
@@ -78,57 +70,5 @@ struct DetachedSetup
     DetachedSetup() { kv::SettingsFile.clear(); }
     kv::TkvfSetup setup;
 };
-
-// Runs action on the next modal dialog that shows, then closes it if the
-// action did not, so a broken dialog fails the test instead of hanging it.
-class ModalDriver
-{
-public:
-    explicit ModalDriver(std::function<void(QWidget *)> action) : m_action(std::move(action))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-    bool ran() const { return m_ran; }
-
-private:
-    void poll()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible()) {
-            if (++m_tries > 500) {
-                m_timer.stop();
-                ADD_FAILURE() << "no modal dialog appeared";
-            }
-            return;
-        }
-        m_timer.stop();
-        m_ran = true;
-        QPointer<QWidget> guard(w);
-        m_action(w);
-        QTimer::singleShot(3000, w, [guard] {
-            if (guard && guard->isVisible()) {
-                ADD_FAILURE() << "dialog still open";
-                if (auto *d = qobject_cast<QDialog *>(guard.data()))
-                    d->done(-1);
-            }
-        });
-    }
-
-    std::function<void(QWidget *)> m_action;
-    QTimer m_timer;
-    int m_tries = 0;
-    bool m_ran = false;
-};
-
-inline void saveShot(QWidget *w, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("KARVELO_SHOT_DIR");
-    if (dir.isEmpty() || !w)
-        return;
-    QDir().mkpath(dir);
-    w->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-}
 
 } // namespace kvtest

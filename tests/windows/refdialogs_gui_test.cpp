@@ -13,8 +13,8 @@
 #include "windows/CatalogForm.h"
 #include "windows/Currency.h"
 #include "windows/DBGrid.h"
+#include "windows/DisplayFormats.h"
 #include "windows/FirmForm.h"
-#include "windows/Main.h"
 #include "windows/PriceGrp.h"
 
 #include <QComboBox>
@@ -32,8 +32,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
-#include <QtEndian>
-#include <cstring>
 
 using namespace kv;
 using namespace kvtest;
@@ -168,56 +166,6 @@ TEST(CurrencyDlg, DialogStaysOpenWhenTheRateCannotBeWritten)
     d.Grid->cancelPending();
     d.CancelBut->click();
     EXPECT_FALSE(d.isVisible());
-}
-
-TEST(CurrencyDlg, OkStoresTheDateOfTheRatesWhenTheyAreOfferedDaily)
-{
-    ShopCatalog c;
-    DetachedSetup s;
-    const QString saved = DataDir;
-    DataDir = freshDir(QStringLiteral("data"));
-    const QString lcu = TMainForm::LastCurrencyFile();
-    struct Case
-    {
-        bool autoLoad;
-        bool ok;
-        bool written;
-    };
-    for (const Case k : {Case{true, true, true}, Case{true, false, false}, Case{false, true, false}}) {
-        SCOPED_TRACE(testing::Message() << "autoLoad " << k.autoLoad << ", ok " << k.ok);
-        QFile::remove(lcu);
-        s.setup.AutoLoadCurrency = k.autoLoad;
-        QString title;
-        ModalDriver driver([&](QWidget *w) {
-            title = w->windowTitle();
-            auto *d = qobject_cast<TCurrencyDlg *>(w);
-            ASSERT_NE(d, nullptr);
-            (k.ok ? d->OkBut : d->CancelBut)->click();
-        });
-        EXPECT_EQ(RunCurrencyRates(nullptr, QStringLiteral("Курсы валют на 05.03.2024")), k.ok);
-        EXPECT_TRUE(driver.ran());
-        EXPECT_EQ(title, QStringLiteral("Курсы валют на 05.03.2024"));
-        EXPECT_EQ(QFile::exists(lcu), k.written);
-        if (k.written) {
-            EXPECT_EQ(TMainForm::ReadLastCurrencyDate(), QDate::currentDate()) << "no prompt again today";
-        }
-    }
-    DataDir = saved;
-}
-
-TEST(CurrencyDlg, LastRatesDateIsEightBytesOfADayCount)
-{
-    const QString file = QDir(freshDir(QStringLiteral("lcu"))).filePath(QStringLiteral("Karvelo.lcu"));
-    ASSERT_TRUE(WriteLastCurrencyDate(file, QDate(2024, 3, 5)));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
-    ASSERT_EQ(bytes.size(), 8);
-    const quint64 bits = qFromLittleEndian<quint64>(bytes.constData());
-    double days = 0;
-    std::memcpy(&days, &bits, sizeof days);
-    EXPECT_EQ(days, 45356.0);
-    EXPECT_FALSE(WriteLastCurrencyDate(QDir(file).filePath(QStringLiteral("no/such/dir")), QDate(2024, 3, 5)));
 }
 
 // ============================================================= price groups
@@ -499,8 +447,10 @@ TEST(CatalogDlg, LooksAsDesigned)
         EXPECT_EQ(!d.Navigator->button(TDBNavigator::Button(b))->isHidden(), shown.contains(TDBNavigator::Button(b))) << b;
     EXPECT_EQ(d.PrintBut->text(), QStringLiteral("Печать"));
     EXPECT_EQ(d.OkBut->text(), QStringLiteral("OK"));
+    displayFormats().CurrencyString = QStringLiteral("EUR");
     d.show();
     EXPECT_NE(d.minimumSize(), d.maximumSize()) << "resizable";
+    EXPECT_EQ(displayFormats().CurrencyString, QStringLiteral(" ")) << "prices without a currency name";
 }
 
 TEST(CatalogDlg, TakesTheClientAreaLessAHundred)
