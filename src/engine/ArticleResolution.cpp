@@ -4,6 +4,7 @@
 #include "PropertyConditions.h"
 #include "Quantities.h"
 #include "SashContext.h"
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
 #include "tools/Errors.h"
@@ -37,7 +38,7 @@ struct ElementFlags
 
 ElementFlags readFlags(const TDataTable &items)
 {
-    auto on = [&](const char *name) { return items.asInteger(QLatin1String(name)) == 1; };
+    auto on = [&](const char *name) { return CachedField(items, name).asInteger() == 1; };
     return {on("HasFalzLuft"),    on("HasFalzSize"),    on("HasFalzPos"), on("CheckWeight"),
             on("HasDornMass"),    on("CheckThickness"), on("CheckProfWidth"), on("HasProfSys"),
             on("CheckStulpType"), on("CheckDirect"),    on("HasColor")};
@@ -94,7 +95,7 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
     TDataTable &items = dm.T_FrnItem;
     if (!items.locate(kID, r.ElementId))
         elementMissing(r.ElementId);
-    const QString elementName = items.asString(QStringLiteral("Name"));
+    const QString elementName = CachedField(items, "Name").asString();
     const ElementFlags f = readFlags(items);
 
     double handleSize = 0;
@@ -167,8 +168,8 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
                 chooser->ChooseArticle(dm.DS_FrnArt, alternatives);
         }
         if (!arts.isEmpty()) {
-            result.Article = arts.asString(QStringLiteral("CatalogID"));
-            result.HandleHeight = arts.asInteger(QStringLiteral("HandleHeight"));
+            result.Article = CachedField(arts, "CatalogID").asString();
+            result.HandleHeight = CachedField(arts, "HandleHeight").asInteger();
         }
     }
 
@@ -201,24 +202,24 @@ void ExpandComposite(const SashContext &context, const QString &elementId, const
         return;
     if (!dm.T_FrnItem.locate(kID, elementId))
         elementMissing(elementId);
-    const QString compositeName = dm.T_FrnItem.asString(QStringLiteral("Name"));
+    const QString compositeName = CachedField(dm.T_FrnItem, "Name").asString();
     TkvfFurnComp &composition = *context.Sash->Composition();
 
     FilteredScan scan(parts, QStringLiteral("ID = '%1'").arg(quoted(elementId)));
     for (; !scan.eof(); scan.next()) {
-        const QString item = parts.asString(QStringLiteral("Item"));
+        const QString item = CachedField(parts, "Item").asString();
         if (item.isEmpty())
             throw Error(QStringLiteral("В составе составного элемента [%1] содержится пустой элемент!")
                             .arg(compositeName));
-        const qint32 itemSide = parts.asInteger(QStringLiteral("ItemSideNo"));
+        const qint32 itemSide = CachedField(parts, "ItemSideNo").asInteger();
         const qint32 side = itemSide != 0 ? itemSide : parentSide;
-        const qint32 propKey = parts.asInteger(QStringLiteral("PropKey"));
-        const qint32 stulpMask = parts.asInteger(QStringLiteral("StulpType"));
-        const qint32 colorCondition = parts.asInteger(QStringLiteral("ColorCondition"));
-        const qint32 number = parts.asInteger(QStringLiteral("Number"));
-        const bool required = parts.asInteger(QStringLiteral("Required")) == 1;
-        const QString alert = parts.asString(QStringLiteral("AlertIfNoArt"));
-        const QString note = parts.asString(QStringLiteral("Note"));
+        const qint32 propKey = CachedField(parts, "PropKey").asInteger();
+        const qint32 stulpMask = CachedField(parts, "StulpType").asInteger();
+        const qint32 colorCondition = CachedField(parts, "ColorCondition").asInteger();
+        const qint32 number = CachedField(parts, "Number").asInteger();
+        const bool required = CachedField(parts, "Required").asInteger() == 1;
+        const QString alert = CachedField(parts, "AlertIfNoArt").asString();
+        const QString note = CachedField(parts, "Note").asString();
 
         if (!CheckProperties(propKey, composition.Properties, category))
             continue;
@@ -252,7 +253,7 @@ QString GetSetName(const QString &setId)
     TDataTable &sets = DM().T_FrnComp;
     if (!sets.findKey({setId}))
         throw Error(QStringLiteral("В БД комплектов фурнитур отсутствуют\r\nданные для комплекта [%1]").arg(setId));
-    return sets.asString(QStringLiteral("Name"));
+    return CachedField(sets, "Name").asString();
 }
 
 bool FindSetName(const QString &setId, QString &name)
@@ -261,7 +262,7 @@ bool FindSetName(const QString &setId, QString &name)
     TDataTable &sets = DM().T_FrnComp;
     if (!sets.findKey({setId}))
         return false;
-    name = sets.asString(QStringLiteral("Name"));
+    name = CachedField(sets, "Name").asString();
     return true;
 }
 

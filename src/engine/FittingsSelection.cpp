@@ -6,6 +6,7 @@
 #include "Quantities.h"
 #include "SashContext.h"
 #include "SetExpansion.h"
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Construction.h"
 #include "model/Order.h"
@@ -46,7 +47,7 @@ bool systemGroupApplies(const QString &elementId, const QString &furnSys)
     TDataTable &items = DM().T_FrnItem;
     if (!items.locate(QStringLiteral("ID"), elementId))
         return true;
-    const qint32 group = items.asInteger(QStringLiteral("CommonGrp"));
+    const qint32 group = CachedField(items, "CommonGrp").asInteger();
     if (group == 0)
         return true;
     qint32 system = 0;
@@ -73,9 +74,9 @@ void addStrikePlates(const SashContext &c, TkvfFurnComp &comp)
             continue;
         FilteredScan scan(plates, attachedRowsFilter(item, c.StulpKind));
         for (; !scan.eof(); scan.next()) {
-            const QString element = plates.asString(QStringLiteral("Item"));
-            const qint32 number = plates.asInteger(QStringLiteral("Number"));
-            if (!CheckProperties(plates.asInteger(QStringLiteral("PropKey")), comp.Properties, 0))
+            const QString element = CachedField(plates, "Item").asString();
+            const qint32 number = CachedField(plates, "Number").asInteger();
+            if (!CheckProperties(CachedField(plates, "PropKey").asInteger(), comp.Properties, 0))
                 continue;
             if (!systemGroupApplies(element, comp.FurnSys))
                 continue;
@@ -120,8 +121,8 @@ void addCovers(const SashContext &c, TkvfFurnComp &comp)
             scan.setFilter(QStringLiteral("CatalogID = '%1' and Color='' and (ItemSideNo=%2 or ItemSideNo=%3)")
                                .arg(article, side, QString::number(0)));
         for (; !scan.eof(); scan.next()) {
-            const QString accessory = covers.asString(QStringLiteral("AccessoryID"));
-            const qint32 number = covers.asInteger(QStringLiteral("Number"));
+            const QString accessory = CachedField(covers, "AccessoryID").asString();
+            const qint32 number = CachedField(covers, "Number").asInteger();
             comp.AddItem(accessory, item.ParentSet, QStringLiteral("%1 -> Артикул:%2").arg(item.History, accessory),
                          c.DebugMode, 0, item.Comment, QuantityProduct(number, item.Quantity, accessory),
                          item.SideNo);
@@ -145,10 +146,10 @@ void addAccessories(const SashContext &c, TkvfFurnComp &comp)
             continue;
         FilteredScan scan(accessories, attachedRowsFilter(item, c.StulpKind));
         for (; !scan.eof(); scan.next()) {
-            if (!CheckProperties(accessories.asInteger(QStringLiteral("PropKey")), comp.Properties, 0))
+            if (!CheckProperties(CachedField(accessories, "PropKey").asInteger(), comp.Properties, 0))
                 continue;
-            const QString accessory = accessories.asString(QStringLiteral("AccessoryID"));
-            const qint32 number = accessories.asInteger(QStringLiteral("Number"));
+            const QString accessory = CachedField(accessories, "AccessoryID").asString();
+            const qint32 number = CachedField(accessories, "Number").asInteger();
             comp.AddItem(accessory, item.ParentSet, QStringLiteral("%1 -> Артикул:%2").arg(item.History, accessory),
                          c.DebugMode, 0, item.Comment, QuantityProduct(number, item.Quantity, accessory),
                          item.SideNo);
@@ -189,7 +190,7 @@ bool SelectFittings(TkvfFurnComp &comp, const SelectionSettings &settings)
     TDataTable &sets = DM().T_FrnComp;
     if (!sets.locate(QStringLiteral("ID"), comp.MainSet))
         throw Error(QStringLiteral("Комплект фурнитуры [%1] не найден в документации!").arg(comp.MainSet));
-    c.Hand = sets.asInteger(QStringLiteral("Direct"));
+    c.Hand = CachedField(sets, "Direct").asInteger();
 
     if (const TkvfOrder *order = construction->Order) {
         c.OuterColour = order->OuterColor;

@@ -3,17 +3,23 @@
 #include "Quantities.h"
 #include "core/Data.h"
 
+#include <algorithm>
+
 namespace kv {
 
 bool CheckProperties(qint32 propKey, const QStringList &properties, int category)
 {
+    // Only the first character of a line names its category. Without a line
+    // of this category nothing can fail, and the key need not be looked up.
+    const QString categoryText = QString::number(category);
+    auto ofCategory = [&](const QString &line) { return QStringView(line).left(1) == categoryText; };
+    if (std::none_of(properties.begin(), properties.end(), ofCategory))
+        return true;
     TDataTable &props = DM().T_FrnProp;
     if (!props.locate(QStringLiteral("PropKey"), propKey))
         return true;
-    const QString categoryText = QString::number(category);
     for (const QString &line : properties) {
-        // Only the first character names the category.
-        if (line.left(1) != categoryText)
+        if (!ofCategory(line))
             continue;
         const qint32 value = StrToInt(line.mid(2));
         if (props.locate(QStringLiteral("PropKey;ID"), {propKey, value}))

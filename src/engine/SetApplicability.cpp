@@ -1,5 +1,6 @@
 #include "SetApplicability.h"
 
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
 #include "tools/Geometry.h"
@@ -16,25 +17,25 @@ bool SetFitsSash(const TkvfFlugel *sash, const QString &setId)
     if (scan.count() != sideCount)
         return false;
     for (; !scan.eof(); scan.next()) {
-        const int i = sides.asInteger(QStringLiteral("Side")) - 1;
+        const int i = CachedField(sides, "Side").asInteger() - 1;
         if (i < 0 || i >= sideCount)
             return false;
         const TkvfLine &line = sash->Line(i);
         const qint32 length = RoundHalfAway(double(line.ChordLength()) / 10.0);
         const qint32 radius = RoundHalfAway(double(line.R1) / 10.0);
         const double angle = sash->CornerAngle(i);
-        if (sides.asInteger(QStringLiteral("MinSize")) > length || sides.asInteger(QStringLiteral("MaxSize")) < length)
+        if (CachedField(sides, "MinSize").asInteger() > length || CachedField(sides, "MaxSize").asInteger() < length)
             return false;
-        if (sides.asFloat(QStringLiteral("MinAngle")) > angle || sides.asFloat(QStringLiteral("MaxAngle")) < angle)
+        if (CachedField(sides, "MinAngle").asFloat() > angle || CachedField(sides, "MaxAngle").asFloat() < angle)
             return false;
-        if (sides.asInteger(QStringLiteral("MinRadius")) > radius
-            || sides.asInteger(QStringLiteral("MaxRadius")) < radius)
+        if (CachedField(sides, "MinRadius").asInteger() > radius
+            || CachedField(sides, "MaxRadius").asInteger() < radius)
             return false;
-        if (line.IsSemicircle() && sides.asInteger(QStringLiteral("FullRadius")) == 0)
+        if (line.IsSemicircle() && CachedField(sides, "FullRadius").asInteger() == 0)
             return false;
-        if (line.IsSegmentArc() && sides.asInteger(QStringLiteral("HalfRadius")) == 0)
+        if (line.IsSegmentArc() && CachedField(sides, "HalfRadius").asInteger() == 0)
             return false;
-        if (line.IsEllipticArc() && sides.asInteger(QStringLiteral("EllipseRadius")) == 0)
+        if (line.IsEllipticArc() && CachedField(sides, "EllipseRadius").asInteger() == 0)
             return false;
     }
     return true;
