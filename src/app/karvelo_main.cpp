@@ -1,26 +1,33 @@
 // karvelo: the desktop program.
+#include "core/Startup.h"
+#include "tools/Messages.h"
+#include "tools/WaitCursor.h"
+#include "windows/CfgList.h"
+#include "windows/DesktopStartup.h"
 #include "windows/QtMessages.h"
 #include "windows/QtWaitCursor.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KARVELO_VERSION));
     // Message boxes and the busy cursor go to the screen in the desktop program.
     kv::QtMessageSink messages;
     kv::setMessageSink(&messages);
     kv::QtCursorHook cursor;
     kv::setCursorHook(&cursor);
 
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Karvelo ФУРНИТУРА"));
-    w.resize(1024, 700);
-    w.show();
-    const int rc = app.exec();
+    kv::ProcessInitialise();
+    {
+        kv::TConfigListChooser chooser;
+        kv::TDesktopStartup modules;
+        kv::RunMainSequence(chooser, modules);
+    }
+    kv::ProcessFinalise();
 
     kv::setCursorHook(nullptr);
     kv::setMessageSink(nullptr);
-    return rc;
+    return 0;
 }

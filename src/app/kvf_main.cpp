@@ -2,6 +2,8 @@
 // The commands themselves are in kvf_cmd_*.cpp (see KvfCommands.h).
 #include "KvfCommands.h"
 
+#include "tools/ConsoleMessages.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -10,7 +12,8 @@ namespace {
 void printHelp(QTextStream &out)
 {
     out << "kvf " << KARVELO_VERSION << " - Karvelo fittings, headless\n"
-        << "usage: kvf <command> [options]\n";
+        << "usage: kvf [--yes] <command> [options]\n"
+        << "  --yes          answer OK to every question (default: Cancel)\n";
     for (const kv::KvfCommand &c : kv::kvfCommands()) {
         out << "  " << c.name.leftJustified(14) << " " << c.summary << "\n";
         for (const QString &line : c.usage.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
@@ -27,7 +30,14 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(KARVELO_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    // Questions the program would ask in a dialog take the answer chosen here;
+    // every message goes to standard error.
+    const bool answerYes = args.size() > 1 && args.at(1) == QLatin1String("--yes");
+    if (answerYes)
+        args.removeAt(1);
+    kv::ConsoleMessageSink messages(answerYes);
+    kv::setMessageSink(&messages);
     if (args.size() < 2 || args.at(1) == QLatin1String("--help") || args.at(1) == QLatin1String("help")) {
         printHelp(out);
         return args.size() < 2 ? 2 : 0;

@@ -150,6 +150,7 @@ TDataTable::TDataTable(const ViewDef &view, TTableData &data, QObject *parent)
         f->m_def = &def;
         f->m_column = column;
         m_fieldByName.insert(def.name.toUpper(), f.get());
+        m_fieldByExact.insert(def.name, f.get());
         m_fields.push_back(std::move(f));
     };
     if (view.fields.isEmpty()) {
@@ -410,6 +411,8 @@ void TDataTable::moveTo(int viewIndex)
 
 TField *TDataTable::findField(const QString &name) const
 {
+    if (TField *f = m_fieldByExact.value(name, nullptr))
+        return f;
     return m_fieldByName.value(name.toUpper(), nullptr);
 }
 
@@ -559,6 +562,8 @@ bool TDataTable::locate(const QString &fieldNames, const QVariantList &values, L
         if (key.text) {
             key.s = v.toString();
         } else {
+            if (!v.isValid())
+                return false; // no value: no row has it
             bool ok = false;
             key.n = v.metaType().id() == QMetaType::QString ? QLocale::c().toDouble(v.toString().trimmed(), &ok)
                                                              : v.toDouble(&ok);

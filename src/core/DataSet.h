@@ -210,7 +210,8 @@ private:
     TTableData &m_data;
     bool m_active = false;
     std::vector<std::unique_ptr<TField>> m_fields;
-    QHash<QString, TField *> m_fieldByName; // upper-case names
+    QHash<QString, TField *> m_fieldByName;  // upper-case names
+    QHash<QString, TField *> m_fieldByExact; // names as declared: no case folding on the usual path
 
     QStringList m_order;
     bool m_orderCaseInsensitive = false;

@@ -1,5 +1,7 @@
 #include "windows/QtWaitCursor.h"
 
+#include "support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 #include <QCursor>
