@@ -2,13 +2,17 @@
 
 #include "CatalogLookups.h"
 #include "CatalogPricing.h"
+#include "core/Setup.h"
 
 namespace kv {
 
 void EngineServices::SelectFittings(TkvfFurnComp &composition)
 {
     SelectionSettings settings;
-    settings.DebugMode = DebugMode && DebugMode();
+    if (DebugMode)
+        settings.DebugMode = DebugMode();
+    else if (const TkvfSetup *setup = kvfSetup())
+        settings.DebugMode = setup->DebugMode;
     settings.Chooser = Chooser;
     kv::SelectFittings(composition, settings);
 }
