@@ -4,6 +4,7 @@
 #include "PropertyConditions.h"
 #include "Quantities.h"
 #include "SashContext.h"
+#include "ElementInfo.h"
 #include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
@@ -29,19 +30,6 @@ void addClause(QString &filter, const QString &first, const QString &later)
 [[noreturn]] void elementMissing(const QString &elementId)
 {
     throw Error(QStringLiteral("Элемент фурнитуры [%1] не найден в документации!").arg(elementId));
-}
-
-struct ElementFlags
-{
-    bool falzLuft, falzSize, falzPos, weight, dornMass, thickness, profWidth, profSys, stulpType, direct, color;
-};
-
-ElementFlags readFlags(const TDataTable &items)
-{
-    auto on = [&](const char *name) { return CachedField(items, name).asInteger() == 1; };
-    return {on("HasFalzLuft"),    on("HasFalzSize"),    on("HasFalzPos"), on("CheckWeight"),
-            on("HasDornMass"),    on("CheckThickness"), on("CheckProfWidth"), on("HasProfSys"),
-            on("CheckStulpType"), on("CheckDirect"),    on("HasColor")};
 }
 
 // The size clause of the row's condition; handleSize gets the size that an
@@ -89,14 +77,14 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
     result = {};
     TDM &dm = DM();
     TDataTable &arts = dm.T_FrnArt;
+    const ElementInfo element = GetElementInfo(r.ElementId);
     // An element without any article row is articleless by design, required or not.
-    if (!arts.locate(kID, r.ElementId))
+    if (!element.hasArticles)
         return false;
-    TDataTable &items = dm.T_FrnItem;
-    if (!items.locate(kID, r.ElementId))
+    if (!element.found)
         elementMissing(r.ElementId);
-    const QString elementName = CachedField(items, "Name").asString();
-    const ElementFlags f = readFlags(items);
+    const QString &elementName = element.name;
+    const ElementFlags &f = element.flags;
 
     double handleSize = 0;
     QString filter = sizeClause(r, handleSize);
@@ -196,30 +184,31 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
 void ExpandComposite(const SashContext &context, const QString &elementId, const QString &parentSetId,
                      qint32 parentQuantity, int category, qint32 parentSide)
 {
-    TDM &dm = DM();
-    TDataTable &parts = dm.T_FrnItoI;
-    if (!parts.locate(kID, elementId))
+    const ElementInfo element = GetElementInfo(elementId);
+    if (!element.isComposite)
         return;
-    if (!dm.T_FrnItem.locate(kID, elementId))
+    if (!element.found)
         elementMissing(elementId);
-    const QString compositeName = CachedField(dm.T_FrnItem, "Name").asString();
+    const QString &compositeName = element.name;
+    TDataTable &parts = DM().T_FrnItoI;
     TkvfFurnComp &composition = *context.Sash->Composition();
 
     FilteredScan scan(parts, QStringLiteral("ID = '%1'").arg(quoted(elementId)));
     for (; !scan.eof(); scan.next()) {
-        const QString item = CachedField(parts, "Item").asString();
+        const RowView row(parts);
+        const QString item = row.text("Item");
         if (item.isEmpty())
             throw Error(QStringLiteral("В составе составного элемента [%1] содержится пустой элемент!")
                             .arg(compositeName));
-        const qint32 itemSide = CachedField(parts, "ItemSideNo").asInteger();
+        const qint32 itemSide = row.integer("ItemSideNo");
         const qint32 side = itemSide != 0 ? itemSide : parentSide;
-        const qint32 propKey = CachedField(parts, "PropKey").asInteger();
-        const qint32 stulpMask = CachedField(parts, "StulpType").asInteger();
-        const qint32 colorCondition = CachedField(parts, "ColorCondition").asInteger();
-        const qint32 number = CachedField(parts, "Number").asInteger();
-        const bool required = CachedField(parts, "Required").asInteger() == 1;
-        const QString alert = CachedField(parts, "AlertIfNoArt").asString();
-        const QString note = CachedField(parts, "Note").asString();
+        const qint32 propKey = row.integer("PropKey");
+        const qint32 stulpMask = row.integer("StulpType");
+        const qint32 colorCondition = row.integer("ColorCondition");
+        const qint32 number = row.integer("Number");
+        const bool required = row.integer("Required") == 1;
+        const QString alert = row.text("AlertIfNoArt");
+        const QString note = row.text("Note");
 
         if (!CheckProperties(propKey, composition.Properties, category))
             continue;

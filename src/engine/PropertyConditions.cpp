@@ -1,5 +1,6 @@
 #include "PropertyConditions.h"
 
+#include "ElementInfo.h"
 #include "Quantities.h"
 #include "core/Data.h"
 
@@ -7,7 +8,9 @@
 
 namespace kv {
 
-bool CheckProperties(qint32 propKey, const QStringList &properties, int category)
+namespace {
+
+bool checkProperties(qint32 propKey, const QStringList &properties, int category)
 {
     // Only the first character of a line names its category. Without a line
     // of this category nothing can fail, and the key need not be looked up.
@@ -33,6 +36,20 @@ bool CheckProperties(qint32 propKey, const QStringList &properties, int category
             return false;
     }
     return true;
+}
+
+} // namespace
+
+bool CheckProperties(qint32 propKey, const QStringList &properties, int category)
+{
+    SelectionCache *cache = SelectionCache::current();
+    if (!cache || !cache->holdsProperties(properties))
+        return checkProperties(propKey, properties, category);
+    if (const std::optional<bool> known = cache->property(propKey, category))
+        return *known;
+    const bool result = checkProperties(propKey, properties, category);
+    cache->setProperty(propKey, category, result);
+    return result;
 }
 
 } // namespace kv

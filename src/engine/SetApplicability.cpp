@@ -17,25 +17,26 @@ bool SetFitsSash(const TkvfFlugel *sash, const QString &setId)
     if (scan.count() != sideCount)
         return false;
     for (; !scan.eof(); scan.next()) {
-        const int i = CachedField(sides, "Side").asInteger() - 1;
+        const RowView row(sides);
+        const int i = row.integer("Side") - 1;
         if (i < 0 || i >= sideCount)
             return false;
         const TkvfLine &line = sash->Line(i);
         const qint32 length = RoundHalfAway(double(line.ChordLength()) / 10.0);
         const qint32 radius = RoundHalfAway(double(line.R1) / 10.0);
         const double angle = sash->CornerAngle(i);
-        if (CachedField(sides, "MinSize").asInteger() > length || CachedField(sides, "MaxSize").asInteger() < length)
+        if (row.integer("MinSize") > length || row.integer("MaxSize") < length)
             return false;
-        if (CachedField(sides, "MinAngle").asFloat() > angle || CachedField(sides, "MaxAngle").asFloat() < angle)
+        if (row.real("MinAngle") > angle || row.real("MaxAngle") < angle)
             return false;
-        if (CachedField(sides, "MinRadius").asInteger() > radius
-            || CachedField(sides, "MaxRadius").asInteger() < radius)
+        if (row.integer("MinRadius") > radius
+            || row.integer("MaxRadius") < radius)
             return false;
-        if (line.IsSemicircle() && CachedField(sides, "FullRadius").asInteger() == 0)
+        if (line.IsSemicircle() && row.integer("FullRadius") == 0)
             return false;
-        if (line.IsSegmentArc() && CachedField(sides, "HalfRadius").asInteger() == 0)
+        if (line.IsSegmentArc() && row.integer("HalfRadius") == 0)
             return false;
-        if (line.IsEllipticArc() && CachedField(sides, "EllipseRadius").asInteger() == 0)
+        if (line.IsEllipticArc() && row.integer("EllipseRadius") == 0)
             return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "PropertyConditions.h"
 #include "Quantities.h"
 #include "SashContext.h"
+#include "ElementInfo.h"
 #include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
@@ -80,8 +81,9 @@ struct SetRow
 
 SetRow readRow(const TDataTable &t)
 {
-    auto i = [&](const char *name) { return CachedField(t, name).asInteger(); };
-    auto s = [&](const char *name) { return CachedField(t, name).asString(); };
+    const RowView v(t);
+    auto i = [&](const char *name) { return v.integer(name); };
+    auto s = [&](const char *name) { return v.text(name); };
     SetRow r;
     r.Item = s("Item");
     r.ElementName = s("ItemLookup");
@@ -112,8 +114,8 @@ SetRow readRow(const TDataTable &t)
     r.FFL22Min = i("FFL22Min");
     r.FFL22Max = i("FFL22Max");
     r.FFANo = i("FFANo");
-    r.FFAMin = CachedField(t, "FFAMin").asFloat();
-    r.FFAMax = CachedField(t, "FFAMax").asFloat();
+    r.FFAMin = v.real("FFAMin");
+    r.FFAMax = v.real("FFAMax");
     r.FFR1No = i("FFR1No");
     r.FFR1Min = i("FFR1Min");
     r.FFR1Max = i("FFR1Max");
@@ -376,8 +378,8 @@ void ExpandSet(const SashContext &c, const QString &setId, int category, bool ow
         const qint32 quantity = QuantityProduct(row.quantity(), multiplier, r.Item);
         const float length = row.length();
 
-        const bool isVirtual = dm.T_FrnItem.locate(QStringLiteral("ID"), r.Item)
-                            && CachedField(dm.T_FrnItem, "Virtual").asInteger() == 1;
+        const ElementInfo element = GetElementInfo(r.Item);
+        const bool isVirtual = element.found && element.isVirtual;
         if (!isVirtual) {
             q.ElementId = r.Item;
             q.SetName = setName;
