@@ -2,15 +2,17 @@
 // in order files, with the result as JSON on standard output.
 #include "KvfCommands.h"
 
+#include "core/Config.h"
 #include "core/Data.h"
+#include "core/Globals.h"
+#include "core/Setup.h"
 #include "core/PricingContext.h"
 #include "engine/ArticleChooser.h"
 #include "engine/CalcJson.h"
 #include "engine/CatalogPricing.h"
 #include "engine/EngineServices.h"
+#include "engine/NewOrder.h"
 #include "model/Order.h"
-#include "tools/ConsoleMessages.h"
-#include "tools/Registry.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,8 +28,6 @@ using namespace kv;
 constexpr int Done = 0;
 constexpr int Failed = 1;    // unreadable or invalid input, no catalogue, failed save
 constexpr int Selection = 2; // the engine refused a position; also wrong usage
-
-const QString kConfigKey = QStringLiteral("\\SoftWare\\Velmar\\Karvelo\\Zurozirod380\\DBConfig\\ZUVI");
 
 QString plain(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
 
@@ -81,29 +81,47 @@ std::optional<Options> parseOptions(const QStringList &args, bool calc, QTextStr
     return o;
 }
 
-// The catalogue directory: given, or that of the named (else the default)
-// configuration in the registry.
-std::optional<QString> catalogueDir(const Options &o, QTextStream &err)
+// The configuration of a run: a catalogue directory given directly, or a
+// registered configuration (the default one unless named). The run's
+// temporary directory goes when the run ends.
+class Configuration : public ConfigChooser
 {
-    if (!o.catalog.isEmpty())
-        return o.catalog;
-    QString name = o.config;
-    if (name.isEmpty()) {
-        if (auto key = RegistryKey::open(kConfigKey))
-            name = key->readString(QStringLiteral("DefaultConfig"));
-        if (name.isEmpty()) {
-            err << "kvf: no catalogue: give --catalog DIR or --config NAME\n";
-            return std::nullopt;
-        }
+public:
+    ~Configuration()
+    {
+        if (!TempDir.isEmpty())
+            QDir(TempDir).removeRecursively();
     }
-    auto key = RegistryKey::open(kConfigKey + QLatin1Char('\\') + name);
-    const QString dir = key ? key->readString(QStringLiteral("KVFCatalogDir")).trimmed() : QString();
-    if (dir.isEmpty()) {
-        err << "kvf: configuration " << name << " is not registered\n";
+
+    bool choose(const Options &o, QTextStream &err)
+    {
+        if (!o.catalog.isEmpty()) {
+            CatalogDir = NormaliseDirectory(o.catalog);
+            SettingsFile = JoinPath(CatalogDir, TkvfSetup::SettingsFileName);
+            return true;
+        }
+        m_name = o.config;
+        if (ChooseConfiguration(*this))
+            return true;
+        if (m_unknown)
+            err << "kvf: configuration " << m_name << " is not registered\n";
+        return false;
+    }
+
+    std::optional<QString> choose(const QStringList &names, int selected) override
+    {
+        if (m_name.isEmpty())
+            return names.value(selected);
+        if (names.contains(m_name))
+            return m_name;
+        m_unknown = true;
         return std::nullopt;
     }
-    return dir;
-}
+
+private:
+    QString m_name;
+    bool m_unknown = false;
+};
 
 // The catalogue, the engine and the order's pricing context for one run.
 class Session
@@ -116,13 +134,18 @@ public:
     }
     ~Session() { pricingContext() = PricingContext{}; }
 
-    bool open(const QString &dir)
+    // The settings of the configuration and its catalogue.
+    bool open()
     {
+        const QString dir = CatalogDir;
         if (!QFileInfo::exists(QDir(dir).filePath(QStringLiteral("catalog.sqlite")))) {
             m_err << "kvf: no catalogue in " << dir << "\n";
             return false;
         }
         try {
+            m_settings.emplace();
+            // kvf reads the user's settings but never writes them back.
+            m_settings->SettingsLoaded = false;
             m_dm.OpenDatabase(DatabaseKind::Catalog, dir);
         } catch (const Error &e) {
             m_err << "kvf: " << plain(e.text()) << "\n";
@@ -130,6 +153,8 @@ public:
         }
         return m_dm.OpenCatalogTables();
     }
+
+    const TkvfSetup *settings() const { return m_settings ? &*m_settings : nullptr; }
 
     void price(const TkvfOrder &order)
     {
@@ -145,6 +170,7 @@ private:
     void warn(const QString &text) { m_err << "kvf: позиция " << position << ": " << plain(text) << "\n"; }
 
     QTextStream &m_err;
+    std::optional<TkvfSetup> m_settings;
     TDM m_dm;
     FirstArticleChooser m_chooser;
     EngineServices m_services;
@@ -183,19 +209,21 @@ int calc(const QStringList &args, QTextStream &out, QTextStream &err)
             << "\n";
         return Failed;
     }
-    const auto dir = catalogueDir(*o, err);
-    if (!dir)
+    Configuration configuration;
+    if (!configuration.choose(*o, err))
         return Failed;
     Session session(o->debug, err);
-    if (!session.open(*dir))
+    if (!session.open())
         return Failed;
 
     TkvfOrder order;
     OrderInput input;
     try {
-        input = ReadOrder(doc.object(), order);
-        if (!input.HasRates)
+        if (session.settings())
+            InitNewOrder(order, *session.settings());
+        else
             LoadRates(&order.Rates);
+        input = ReadOrder(doc.object(), order, session.settings());
     } catch (const Error &e) {
         err << "kvf: " << o->file << ": " << plain(e.text()) << "\n";
         return Failed;
@@ -227,13 +255,8 @@ int show(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "usage: kvf show ORDER.kfo370\n";
         return Selection;
     }
-    // An older file is converted in memory only.
-    ConsoleMessageSink sink(true);
-    MessageSink *previous = setMessageSink(&sink);
     TkvfOrder order;
-    const bool loaded = order.LoadFromFile(args.at(0)).loaded;
-    setMessageSink(previous);
-    if (!loaded)
+    if (!order.LoadFromFile(args.at(0)).loaded)
         return Failed;
     return print(order, out);
 }
@@ -243,22 +266,15 @@ int recalc(const QStringList &args, QTextStream &out, QTextStream &err)
     const auto o = parseOptions(args, false, err);
     if (!o)
         return Selection;
-    const auto dir = catalogueDir(*o, err);
-    if (!dir)
+    Configuration configuration;
+    if (!configuration.choose(*o, err))
         return Failed;
     Session session(o->debug, err);
-    if (!session.open(*dir))
+    if (!session.open())
         return Failed;
     TkvfOrder order;
-    {
-        // The conversion of an older file is what recalculating asks for.
-        ConsoleMessageSink sink(true);
-        MessageSink *previous = setMessageSink(&sink);
-        const bool loaded = order.LoadFromFile(o->file).loaded;
-        setMessageSink(previous);
-        if (!loaded)
-            return Failed;
-    }
+    if (!order.LoadFromFile(o->file).loaded)
+        return Failed;
     session.price(order);
     for (int i = 0; i < order.PositionCount(); ++i) {
         TkvfConstruction &p = order.Position(i);

@@ -80,6 +80,8 @@ TTableData::TTableData(const TableDef &def) : m_def(def)
     for (int c = 0; c < n; ++c) {
         m_isText[c] = column(c).isText();
         m_slot[c] = m_isText[c] ? texts++ : nums++;
+        m_columnByName.insert(column(c).name, c);
+        m_columnByUpperName.insert(column(c).name.toUpper(), c);
     }
     m_text.resize(texts);
     m_num.resize(nums);
@@ -89,10 +91,12 @@ TTableData::~TTableData() = default;
 
 int TTableData::columnIndex(const QString &name) const
 {
-    for (int c = 0; c < columnCount(); ++c)
-        if (m_def.columns.at(c).name.compare(name, Qt::CaseInsensitive) == 0)
-            return c;
-    return -1;
+    // Every filter's field names come through here: the name as defined first,
+    // without building an upper-case copy.
+    const auto exact = m_columnByName.constFind(name);
+    if (exact != m_columnByName.constEnd())
+        return exact.value();
+    return m_columnByUpperName.value(name.toUpper(), -1);
 }
 
 void TTableData::acquire()

@@ -97,6 +97,8 @@ private:
     bool m_loaded = false;
     quint64 m_version = 1;
 
+    QHash<QString, int> m_columnByName;      // names as defined
+    QHash<QString, int> m_columnByUpperName; // names upper-cased (ASCII)
     std::vector<int> m_slot;  // column -> index into m_text or m_num
     std::vector<bool> m_isText;
     std::vector<std::vector<QString>> m_text;

@@ -4,6 +4,8 @@
 #include "PropertyConditions.h"
 #include "Quantities.h"
 #include "SashContext.h"
+#include "ElementInfo.h"
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
 #include "tools/Errors.h"
@@ -28,19 +30,6 @@ void addClause(QString &filter, const QString &first, const QString &later)
 [[noreturn]] void elementMissing(const QString &elementId)
 {
     throw Error(QStringLiteral("Элемент фурнитуры [%1] не найден в документации!").arg(elementId));
-}
-
-struct ElementFlags
-{
-    bool falzLuft, falzSize, falzPos, weight, dornMass, thickness, profWidth, profSys, stulpType, direct, color;
-};
-
-ElementFlags readFlags(const TDataTable &items)
-{
-    auto on = [&](const char *name) { return items.asInteger(QLatin1String(name)) == 1; };
-    return {on("HasFalzLuft"),    on("HasFalzSize"),    on("HasFalzPos"), on("CheckWeight"),
-            on("HasDornMass"),    on("CheckThickness"), on("CheckProfWidth"), on("HasProfSys"),
-            on("CheckStulpType"), on("CheckDirect"),    on("HasColor")};
 }
 
 // The size clause of the row's condition; handleSize gets the size that an
@@ -88,14 +77,14 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
     result = {};
     TDM &dm = DM();
     TDataTable &arts = dm.T_FrnArt;
+    const ElementInfo element = GetElementInfo(r.ElementId);
     // An element without any article row is articleless by design, required or not.
-    if (!arts.locate(kID, r.ElementId))
+    if (!element.hasArticles)
         return false;
-    TDataTable &items = dm.T_FrnItem;
-    if (!items.locate(kID, r.ElementId))
+    if (!element.found)
         elementMissing(r.ElementId);
-    const QString elementName = items.asString(QStringLiteral("Name"));
-    const ElementFlags f = readFlags(items);
+    const QString &elementName = element.name;
+    const ElementFlags &f = element.flags;
 
     double handleSize = 0;
     QString filter = sizeClause(r, handleSize);
@@ -167,8 +156,8 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
                 chooser->ChooseArticle(dm.DS_FrnArt, alternatives);
         }
         if (!arts.isEmpty()) {
-            result.Article = arts.asString(QStringLiteral("CatalogID"));
-            result.HandleHeight = arts.asInteger(QStringLiteral("HandleHeight"));
+            result.Article = CachedField(arts, "CatalogID").asString();
+            result.HandleHeight = CachedField(arts, "HandleHeight").asInteger();
         }
     }
 
@@ -195,30 +184,31 @@ bool ResolveArticle(const ArticleRequest &r, ResolvedArticle &result, ArticleCho
 void ExpandComposite(const SashContext &context, const QString &elementId, const QString &parentSetId,
                      qint32 parentQuantity, int category, qint32 parentSide)
 {
-    TDM &dm = DM();
-    TDataTable &parts = dm.T_FrnItoI;
-    if (!parts.locate(kID, elementId))
+    const ElementInfo element = GetElementInfo(elementId);
+    if (!element.isComposite)
         return;
-    if (!dm.T_FrnItem.locate(kID, elementId))
+    if (!element.found)
         elementMissing(elementId);
-    const QString compositeName = dm.T_FrnItem.asString(QStringLiteral("Name"));
+    const QString &compositeName = element.name;
+    TDataTable &parts = DM().T_FrnItoI;
     TkvfFurnComp &composition = *context.Sash->Composition();
 
     FilteredScan scan(parts, QStringLiteral("ID = '%1'").arg(quoted(elementId)));
     for (; !scan.eof(); scan.next()) {
-        const QString item = parts.asString(QStringLiteral("Item"));
+        const RowView row(parts);
+        const QString item = row.text("Item");
         if (item.isEmpty())
             throw Error(QStringLiteral("В составе составного элемента [%1] содержится пустой элемент!")
                             .arg(compositeName));
-        const qint32 itemSide = parts.asInteger(QStringLiteral("ItemSideNo"));
+        const qint32 itemSide = row.integer("ItemSideNo");
         const qint32 side = itemSide != 0 ? itemSide : parentSide;
-        const qint32 propKey = parts.asInteger(QStringLiteral("PropKey"));
-        const qint32 stulpMask = parts.asInteger(QStringLiteral("StulpType"));
-        const qint32 colorCondition = parts.asInteger(QStringLiteral("ColorCondition"));
-        const qint32 number = parts.asInteger(QStringLiteral("Number"));
-        const bool required = parts.asInteger(QStringLiteral("Required")) == 1;
-        const QString alert = parts.asString(QStringLiteral("AlertIfNoArt"));
-        const QString note = parts.asString(QStringLiteral("Note"));
+        const qint32 propKey = row.integer("PropKey");
+        const qint32 stulpMask = row.integer("StulpType");
+        const qint32 colorCondition = row.integer("ColorCondition");
+        const qint32 number = row.integer("Number");
+        const bool required = row.integer("Required") == 1;
+        const QString alert = row.text("AlertIfNoArt");
+        const QString note = row.text("Note");
 
         if (!CheckProperties(propKey, composition.Properties, category))
             continue;
@@ -252,7 +242,7 @@ QString GetSetName(const QString &setId)
     TDataTable &sets = DM().T_FrnComp;
     if (!sets.findKey({setId}))
         throw Error(QStringLiteral("В БД комплектов фурнитур отсутствуют\r\nданные для комплекта [%1]").arg(setId));
-    return sets.asString(QStringLiteral("Name"));
+    return CachedField(sets, "Name").asString();
 }
 
 bool FindSetName(const QString &setId, QString &name)
@@ -261,7 +251,7 @@ bool FindSetName(const QString &setId, QString &name)
     TDataTable &sets = DM().T_FrnComp;
     if (!sets.findKey({setId}))
         return false;
-    name = sets.asString(QStringLiteral("Name"));
+    name = CachedField(sets, "Name").asString();
     return true;
 }
 

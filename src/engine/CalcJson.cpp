@@ -1,5 +1,6 @@
 #include "CalcJson.h"
 
+#include "NewOrder.h"
 #include "model/FurnComp.h"
 #include "model/Order.h"
 #include "tools/OleDate.h"
@@ -239,7 +240,7 @@ PositionInput ReadPosition(const QJsonObject &json, const QString &path, int ind
     PositionInput in;
     p.PosNo = QStringLiteral("%1").arg(index + 1, 3, 10, QLatin1Char('0'));
     p.Count = 1;
-    p.ObjectType = TkvfConstruction::Window;
+    p.ObjectType = d.ObjectType;
     p.Checked = true;
     p.FurnSys = d.FurnSys;
     p.ProfSys = d.ProfSys;
@@ -255,7 +256,9 @@ PositionInput ReadPosition(const QJsonObject &json, const QString &path, int ind
     f.read(QStringLiteral("Count"), p.Count, 0, 99999);
     f.read(QStringLiteral("ObjectType"), p.ObjectType, 0, 1);
     f.read(QStringLiteral("Checked"), p.Checked);
-    in.Shape = readShape(f, QStringLiteral("Shape"), p.ObjectType);
+    // The dialog's default sizes follow the product type it opens with, the
+    // name the type finally chosen.
+    in.Shape = readShape(f, QStringLiteral("Shape"), d.ObjectType);
     p.PosName = (p.ObjectType != 0 ? QStringLiteral("Дверь с порогом: ") : QStringLiteral("Окно: "))
               + figureSuffix(in.Shape.Kind);
     f.read(QStringLiteral("PosName"), p.PosName);
@@ -299,7 +302,7 @@ void ApplyPositionChoice(TkvfConstruction &p, const PositionInput &in)
                           p.Arrangement == TkvfConstruction::SingleSash ? TSashChoice() : in.Second);
 }
 
-OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &o)
+OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &o, const TkvfSetup *settings)
 {
     JsonFields f(json, QString());
     OrderInput in;
@@ -353,14 +356,7 @@ OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &o)
         o.Rates = list;
     }
 
-    PositionDefaults d;
-    d.FurnSys = o.FurnSys;
-    d.ProfSys = o.ProfSys;
-    d.FurnColor = o.FurnColor;
-    d.FalzType = o.FalzType;
-    d.StulpType = o.StulpType;
-    d.OpenType = o.OpenType;
-    d.DornType = o.DornType;
+    const PositionDefaults d = NewPositionDefaults(o, settings);
     const QJsonArray positions = f.array(QStringLiteral("Positions"));
     for (int i = 0; i < positions.size(); ++i) {
         const QString path = QStringLiteral("Positions[%1]").arg(i);

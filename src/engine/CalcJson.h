@@ -62,6 +62,7 @@ struct PositionDefaults
     QString FurnSys, ProfSys, FurnColor;
     qint32 FalzType = 0, StulpType = 0, OpenType = 0, DornType = 0;
     float ProfWidth = 0, ProfThickness = 0;
+    quint8 ObjectType = 0; // window; 1 door with threshold
 };
 
 // A position's figure and fittings choices as read, before the position is built.
@@ -87,6 +88,7 @@ void BuildPositionShape(TkvfConstruction &position, const PositionInput &input);
 void ApplyPositionChoice(TkvfConstruction &position, const PositionInput &input);
 
 class TkvfOrder;
+class TkvfSetup;
 
 // The order header read into order (missing fields keep its values) and the
 // positions appended to it with their figures and choices, not yet built.
@@ -95,7 +97,8 @@ struct OrderInput
     std::vector<PositionInput> Positions;
     bool HasRates = false; // otherwise the order takes the catalogue's rates
 };
-OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &order);
+// New positions take the settings' profile sizes and product type (none: 0).
+OrderInput ReadOrder(const QJsonObject &json, TkvfOrder &order, const TkvfSetup *settings = nullptr);
 
 // The choice a sash's composition holds (empty without one), so that a stored
 // position can be selected again.

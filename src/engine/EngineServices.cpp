@@ -2,13 +2,18 @@
 
 #include "CatalogLookups.h"
 #include "CatalogPricing.h"
+#include "ElementInfo.h"
+#include "core/Setup.h"
 
 namespace kv {
 
 void EngineServices::SelectFittings(TkvfFurnComp &composition)
 {
     SelectionSettings settings;
-    settings.DebugMode = DebugMode && DebugMode();
+    if (DebugMode)
+        settings.DebugMode = DebugMode();
+    else if (const TkvfSetup *setup = kvfSetup())
+        settings.DebugMode = setup->DebugMode;
     settings.Chooser = Chooser;
     kv::SelectFittings(composition, settings);
 }
@@ -17,7 +22,7 @@ Money EngineServices::ArticlePrice(const QString &article) { return GetArticlePr
 
 QString EngineServices::ArticleName(const QString &article) { return GetArticleName(article, false); }
 
-bool EngineServices::IsVirtualArticle(const QString &article) { return kv::IsVirtualArticle(article); }
+bool EngineServices::IsVirtualArticle(const QString &article) { return IsVirtualArticleCached(article); }
 
 qint32 EngineServices::ComponentImage(const QString &setId) { return GetComponentImage(setId); }
 

@@ -13,7 +13,8 @@ class EngineServices : public ModelServices
 public:
     // Asked when several articles fit one element; nullptr takes the first.
     ArticleChooser *Chooser = nullptr;
-    // The settings' debug flag, read at every run; none: off.
+    // The debug flag, read at every run; none: that of the settings object
+    // (off without one).
     std::function<bool()> DebugMode;
 
     void SelectFittings(TkvfFurnComp &composition) override;

@@ -6,6 +6,8 @@
 #include "Quantities.h"
 #include "SashContext.h"
 #include "SetExpansion.h"
+#include "ElementInfo.h"
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Construction.h"
 #include "model/Order.h"
@@ -28,14 +30,31 @@ ItemView viewOf(const TkvfFurnItem &item)
     return {item.Article, item.Comment, item.ParentSet, item.History, item.Quantity, item.SideNo};
 }
 
-// Rows of strike plates and accessories for one item: its article, the
-// sash's stulp kind or none, its side or none, its parent set or none.
-QString attachedRowsFilter(const ItemView &item, quint8 stulpKind)
+// The attachments of one article: strike plates, covers or accessories. The
+// view holds the article's rows; which of them belong to the item is tested
+// row by row (stulp kind or none, side or none, parent set or none, and the
+// cover colour), exact equalities as a filter would test them. The article's
+// filter text then repeats from sash to sash and is compiled only once.
+QString articleRowsFilter(const ItemView &item)
 {
-    return QStringLiteral("CatalogID = '%1' and (StulpType=%2 or StulpType=%3) and (ItemSideNo=%4 or ItemSideNo=%5) "
-                          "and (ItemComplectID='%6' or ItemComplectID='%7')")
-        .arg(escapeFilterString(item.Article), QString::number(stulpKind), QString::number(0),
-             QString::number(item.SideNo), QString::number(0), escapeFilterString(item.ParentSet), QString());
+    return QStringLiteral("CatalogID = '%1'").arg(escapeFilterString(item.Article));
+}
+
+bool sideApplies(const TDataTable &t, const ItemView &item)
+{
+    const qint32 side = RowView(t).integer("ItemSideNo");
+    return side == item.SideNo || side == 0;
+}
+
+bool attachedRowApplies(const TDataTable &t, const ItemView &item, quint8 stulpKind)
+{
+    const qint32 stulp = RowView(t).integer("StulpType");
+    if (stulp != stulpKind && stulp != 0)
+        return false;
+    if (!sideApplies(t, item))
+        return false;
+    const QString set = RowView(t).text("ItemComplectID");
+    return set == item.ParentSet || set.isEmpty();
 }
 
 // A strike-plate element restricted to a system group applies to the
@@ -43,12 +62,10 @@ QString attachedRowsFilter(const ItemView &item, quint8 stulpKind)
 // (CommonGrp mod 100 = 0) the same hundred as G.
 bool systemGroupApplies(const QString &elementId, const QString &furnSys)
 {
-    TDataTable &items = DM().T_FrnItem;
-    if (!items.locate(QStringLiteral("ID"), elementId))
+    const ElementInfo element = GetElementInfo(elementId);
+    if (!element.found || element.commonGrp == 0)
         return true;
-    const qint32 group = items.asInteger(QStringLiteral("CommonGrp"));
-    if (group == 0)
-        return true;
+    const qint32 group = element.commonGrp;
     qint32 system = 0;
     if (!ParseInteger(furnSys, system))
         system = group;
@@ -71,11 +88,13 @@ void addStrikePlates(const SashContext &c, TkvfFurnComp &comp)
         const ItemView item = viewOf(comp.Item(i));
         if (!plates.locate(QStringLiteral("CatalogID"), item.Article))
             continue;
-        FilteredScan scan(plates, attachedRowsFilter(item, c.StulpKind));
+        FilteredScan scan(plates, articleRowsFilter(item));
         for (; !scan.eof(); scan.next()) {
-            const QString element = plates.asString(QStringLiteral("Item"));
-            const qint32 number = plates.asInteger(QStringLiteral("Number"));
-            if (!CheckProperties(plates.asInteger(QStringLiteral("PropKey")), comp.Properties, 0))
+            if (!attachedRowApplies(plates, item, c.StulpKind))
+                continue;
+            const QString element = RowView(plates).text("Item");
+            const qint32 number = RowView(plates).integer("Number");
+            if (!CheckProperties(RowView(plates).integer("PropKey"), comp.Properties, 0))
                 continue;
             if (!systemGroupApplies(element, comp.FurnSys))
                 continue;
@@ -111,17 +130,22 @@ void addCovers(const SashContext &c, TkvfFurnComp &comp)
         const ItemView item = viewOf(comp.Item(i));
         if (!covers.locate(QStringLiteral("CatalogID"), item.Article))
             continue;
-        const QString article = escapeFilterString(item.Article);
-        const QString side = QString::number(item.SideNo);
-        FilteredScan scan(covers, QStringLiteral("CatalogID = '%1' and Color='%2' and (ItemSideNo=%3 or ItemSideNo=%4)")
-                                      .arg(article, escapeFilterString(c.CoverColour), side, QString::number(0)));
+        FilteredScan scan(covers, articleRowsFilter(item));
+        auto ofColour = [&](const QString &colour) {
+            return RowView(covers).text("Color") == colour && sideApplies(covers, item);
+        };
         // Uncoloured covers serve every colour, but only when none of the chosen colour exists.
-        if (scan.isEmpty())
-            scan.setFilter(QStringLiteral("CatalogID = '%1' and Color='' and (ItemSideNo=%2 or ItemSideNo=%3)")
-                               .arg(article, side, QString::number(0)));
-        for (; !scan.eof(); scan.next()) {
-            const QString accessory = covers.asString(QStringLiteral("AccessoryID"));
-            const qint32 number = covers.asInteger(QStringLiteral("Number"));
+        QString colour = QString();
+        for (; !scan.eof(); scan.next())
+            if (ofColour(c.CoverColour)) {
+                colour = c.CoverColour;
+                break;
+            }
+        for (scan.first(); !scan.eof(); scan.next()) {
+            if (!ofColour(colour))
+                continue;
+            const QString accessory = RowView(covers).text("AccessoryID");
+            const qint32 number = RowView(covers).integer("Number");
             comp.AddItem(accessory, item.ParentSet, QStringLiteral("%1 -> Артикул:%2").arg(item.History, accessory),
                          c.DebugMode, 0, item.Comment, QuantityProduct(number, item.Quantity, accessory),
                          item.SideNo);
@@ -143,12 +167,14 @@ void addAccessories(const SashContext &c, TkvfFurnComp &comp)
         const ItemView item = viewOf(comp.Item(i));
         if (!accessories.locate(QStringLiteral("CatalogID"), item.Article))
             continue;
-        FilteredScan scan(accessories, attachedRowsFilter(item, c.StulpKind));
+        FilteredScan scan(accessories, articleRowsFilter(item));
         for (; !scan.eof(); scan.next()) {
-            if (!CheckProperties(accessories.asInteger(QStringLiteral("PropKey")), comp.Properties, 0))
+            if (!attachedRowApplies(accessories, item, c.StulpKind))
                 continue;
-            const QString accessory = accessories.asString(QStringLiteral("AccessoryID"));
-            const qint32 number = accessories.asInteger(QStringLiteral("Number"));
+            if (!CheckProperties(RowView(accessories).integer("PropKey"), comp.Properties, 0))
+                continue;
+            const QString accessory = RowView(accessories).text("AccessoryID");
+            const qint32 number = RowView(accessories).integer("Number");
             comp.AddItem(accessory, item.ParentSet, QStringLiteral("%1 -> Артикул:%2").arg(item.History, accessory),
                          c.DebugMode, 0, item.Comment, QuantityProduct(number, item.Quantity, accessory),
                          item.SideNo);
@@ -189,7 +215,7 @@ bool SelectFittings(TkvfFurnComp &comp, const SelectionSettings &settings)
     TDataTable &sets = DM().T_FrnComp;
     if (!sets.locate(QStringLiteral("ID"), comp.MainSet))
         throw Error(QStringLiteral("Комплект фурнитуры [%1] не найден в документации!").arg(comp.MainSet));
-    c.Hand = sets.asInteger(QStringLiteral("Direct"));
+    c.Hand = RowView(sets).integer("Direct");
 
     if (const TkvfOrder *order = construction->Order) {
         c.OuterColour = order->OuterColor;
@@ -202,6 +228,9 @@ bool SelectFittings(TkvfFurnComp &comp, const SelectionSettings &settings)
     const TkvfFlugel::Size rebate = sash->RebateSize();
     c.FFB = RoundHalfAway(double(rebate.Width) / 10.0);
     c.FFH = RoundHalfAway(double(rebate.Height) / 10.0);
+
+    // The catalogue holds still during the run: what it has read once it keeps.
+    SelectionCache cache(comp.Properties);
 
     // Sets, in slot order; the slot's index is its property category.
     const QString slots[] = {comp.MainSet, comp.Handle, comp.HingeSet, comp.Lock,

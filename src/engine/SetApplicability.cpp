@@ -1,5 +1,6 @@
 #include "SetApplicability.h"
 
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
 #include "tools/Geometry.h"
@@ -16,25 +17,26 @@ bool SetFitsSash(const TkvfFlugel *sash, const QString &setId)
     if (scan.count() != sideCount)
         return false;
     for (; !scan.eof(); scan.next()) {
-        const int i = sides.asInteger(QStringLiteral("Side")) - 1;
+        const RowView row(sides);
+        const int i = row.integer("Side") - 1;
         if (i < 0 || i >= sideCount)
             return false;
         const TkvfLine &line = sash->Line(i);
         const qint32 length = RoundHalfAway(double(line.ChordLength()) / 10.0);
         const qint32 radius = RoundHalfAway(double(line.R1) / 10.0);
         const double angle = sash->CornerAngle(i);
-        if (sides.asInteger(QStringLiteral("MinSize")) > length || sides.asInteger(QStringLiteral("MaxSize")) < length)
+        if (row.integer("MinSize") > length || row.integer("MaxSize") < length)
             return false;
-        if (sides.asFloat(QStringLiteral("MinAngle")) > angle || sides.asFloat(QStringLiteral("MaxAngle")) < angle)
+        if (row.real("MinAngle") > angle || row.real("MaxAngle") < angle)
             return false;
-        if (sides.asInteger(QStringLiteral("MinRadius")) > radius
-            || sides.asInteger(QStringLiteral("MaxRadius")) < radius)
+        if (row.integer("MinRadius") > radius
+            || row.integer("MaxRadius") < radius)
             return false;
-        if (line.IsSemicircle() && sides.asInteger(QStringLiteral("FullRadius")) == 0)
+        if (line.IsSemicircle() && row.integer("FullRadius") == 0)
             return false;
-        if (line.IsSegmentArc() && sides.asInteger(QStringLiteral("HalfRadius")) == 0)
+        if (line.IsSegmentArc() && row.integer("HalfRadius") == 0)
             return false;
-        if (line.IsEllipticArc() && sides.asInteger(QStringLiteral("EllipseRadius")) == 0)
+        if (line.IsEllipticArc() && row.integer("EllipseRadius") == 0)
             return false;
     }
     return true;

@@ -5,6 +5,8 @@
 #include "PropertyConditions.h"
 #include "Quantities.h"
 #include "SashContext.h"
+#include "ElementInfo.h"
+#include "FieldCache.h"
 #include "core/Data.h"
 #include "model/Sash.h"
 #include "tools/Errors.h"
@@ -79,8 +81,9 @@ struct SetRow
 
 SetRow readRow(const TDataTable &t)
 {
-    auto i = [&](const char *name) { return t.asInteger(QLatin1String(name)); };
-    auto s = [&](const char *name) { return t.asString(QLatin1String(name)); };
+    const RowView v(t);
+    auto i = [&](const char *name) { return v.integer(name); };
+    auto s = [&](const char *name) { return v.text(name); };
     SetRow r;
     r.Item = s("Item");
     r.ElementName = s("ItemLookup");
@@ -111,8 +114,8 @@ SetRow readRow(const TDataTable &t)
     r.FFL22Min = i("FFL22Min");
     r.FFL22Max = i("FFL22Max");
     r.FFANo = i("FFANo");
-    r.FFAMin = t.asFloat(QStringLiteral("FFAMin"));
-    r.FFAMax = t.asFloat(QStringLiteral("FFAMax"));
+    r.FFAMin = v.real("FFAMin");
+    r.FFAMax = v.real("FFAMax");
     r.FFR1No = i("FFR1No");
     r.FFR1Min = i("FFR1Min");
     r.FFR1Max = i("FFR1Max");
@@ -352,8 +355,8 @@ void ExpandSet(const SashContext &c, const QString &setId, int category, bool ow
     TDataTable &sets = dm.T_FrnComp;
     if (!sets.locate(QStringLiteral("ID"), setId))
         throw Error(QStringLiteral("Комплект фурнитуры [%1] не найден в документации!").arg(setId));
-    const QString setName = sets.asString(QStringLiteral("Name"));
-    if (c.Params.OpenType == 2 && sets.asInteger(QStringLiteral("TFlugelAvailable")) == 0)
+    const QString setName = CachedField(sets, "Name").asString();
+    if (c.Params.OpenType == 2 && CachedField(sets, "TFlugelAvailable").asInteger() == 0)
         throw Error(QStringLiteral("Не допускается установка комплекта [%1] на T-образную створку!").arg(setId));
 
     TkvfFlugel &sash = *c.Sash;
@@ -375,8 +378,8 @@ void ExpandSet(const SashContext &c, const QString &setId, int category, bool ow
         const qint32 quantity = QuantityProduct(row.quantity(), multiplier, r.Item);
         const float length = row.length();
 
-        const bool isVirtual = dm.T_FrnItem.locate(QStringLiteral("ID"), r.Item)
-                            && dm.T_FrnItem.asInteger(QStringLiteral("Virtual")) == 1;
+        const ElementInfo element = GetElementInfo(r.Item);
+        const bool isVirtual = element.found && element.isVirtual;
         if (!isVirtual) {
             q.ElementId = r.Item;
             q.SetName = setName;

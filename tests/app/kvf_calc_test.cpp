@@ -2,6 +2,7 @@
 // catalogue: the JSON result with prices, exit codes and messages.
 #include "support/QStringPrinter.h"
 #include "support/TestSupport.h"
+#include "tools/Registry.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -204,6 +205,53 @@ TEST_F(KvfCalc, SaveShowAndRecalc)
 
     EXPECT_EQ(kvf({"show", dir + "/missing.kfo370"}).code, 1);
     EXPECT_EQ(kvf({"show"}).code, 2);
+}
+
+TEST_F(KvfCalc, NewOrderDefaultsComeFromTheSettings)
+{
+    kvtest::writeFile(dir + "/KVFurniture.ini", "[Defaults]\r\nDefProfSys=PS\r\nDefFurnSys=1\r\nDefFalzType=100\r\n"
+                                                "DefDornType=200\r\nDefStulpFalzType=300\r\nDefFlugelType=400\r\n"
+                                                "DefProfWidth=64\r\n[Money]\r\nCurCurrency=1\r\n"
+                                                "[Tax]\r\nNDSTax=10\r\nTotalNDS=1\r\n");
+    const QByteArray before = kvtest::readFile(dir + "/KVFurniture.ini");
+    const KvfRun r = calc(R"({"Positions": [{"Shape": {"B": 1000, "H": 1400}, "Sash1": {"MainSet": "M"}}]})");
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    EXPECT_EQ(o["Currency"].toInt(), 1);
+    EXPECT_EQ(o["Total"].toString(), QStringLiteral("155.0000"));
+    EXPECT_EQ(o["VATAmount"].toString(), QStringLiteral("15.5000"));
+    // The settings are read, never written.
+    EXPECT_EQ(kvtest::readFile(dir + "/KVFurniture.ini"), before);
+}
+
+TEST_F(KvfCalc, RegisteredConfigurations)
+{
+    // The configuration key as the installation writes it; kvf and this test
+    // share the registry file of the test run.
+    const QString key = QStringLiteral("\\SoftWare\\Velmar\\Karvelo\\Zurozirod380\\DBConfig\\ZUVI");
+    auto config = kv::RegistryKey::open(key + QStringLiteral("\\Проверка"), true);
+    ASSERT_TRUE(config);
+    config->writeString(QStringLiteral("KVFCatalogDir"), dir);
+    config->writeString(QStringLiteral("KVFServerName"), dir + QStringLiteral("/data"));
+    config->writeString(QStringLiteral("KVFTempDir"), dir + QStringLiteral("/temp"));
+    config.reset();
+    kv::RegistryKey::open(key, true)->writeString(QStringLiteral("DefaultConfig"), QStringLiteral("Проверка"));
+
+    const QString file = input(kOrder);
+    KvfRun r = kvf({"calc", file, "--config", QStringLiteral("Проверка")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()["Total"].toString(), QStringLiteral("310.0000"));
+    // The default configuration without --config.
+    r = kvf({"calc", file});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()["Total"].toString(), QStringLiteral("310.0000"));
+    // No temporary directory of the runs is left behind.
+    EXPECT_TRUE(QDir(dir + QStringLiteral("/temp")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+
+    r = kvf({"calc", file, "--config", QStringLiteral("Другая")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, QStringLiteral("kvf: configuration Другая is not registered\n"));
+    EXPECT_TRUE(kv::RegistryKey::deleteKey(key));
 }
 
 } // namespace

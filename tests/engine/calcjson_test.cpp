@@ -48,13 +48,22 @@ TEST(CalcJson, PositionDefaultsComeFromTheOrderAndTheDialog)
     EXPECT_EQ(in.Shape.H, 1400);
     EXPECT_EQ(in.Shape.R1, 350.0f);
 
+    // Doors by the settings: door sizes and name.
+    PositionDefaults doors;
+    doors.ObjectType = 1;
     TkvfConstruction door;
-    const PositionInput d = ReadPosition(parse(R"({"ObjectType": 1, "Shape": {"Kind": 1}})"), "P", 0, {}, door);
+    const PositionInput d = ReadPosition(parse(R"({"Shape": {"Kind": 1}})"), "P", 0, doors, door);
+    EXPECT_EQ(door.ObjectType, 1);
     EXPECT_EQ(door.PosName, QStringLiteral("Дверь с порогом: Комплект штульповый"));
     EXPECT_EQ(d.Shape.B, 900);
     EXPECT_EQ(d.Shape.H, 2100);
     EXPECT_EQ(d.Shape.X, 450);
     EXPECT_EQ(d.Shape.Y, 450);
+    // A door chosen in a dialog that opened for windows keeps the window sizes.
+    TkvfConstruction late;
+    const PositionInput l = ReadPosition(parse(R"({"ObjectType": 1})"), "P", 0, {}, late);
+    EXPECT_EQ(late.PosName, QStringLiteral("Дверь с порогом: Комплект стандартный"));
+    EXPECT_EQ(l.Shape.B, 700);
 }
 
 TEST(CalcJson, LinkedDimensionsOfTheFigures)

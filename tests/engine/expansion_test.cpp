@@ -1,6 +1,7 @@
 // Set expansion: which rows of a set apply to a sash, and the item each
 // applying row gives (quantity, length, colour, side, handle, parts).
 #include "EngineTestSupport.h"
+#include "core/Setup.h"
 #include "engine/SetExpansion.h"
 
 using namespace kv;
@@ -375,6 +376,15 @@ INSERT INTO FrnSet (ID, Item, Number) VALUES ('T', 'E', 1), ('T', 'E', 2);
     EXPECT_EQ(items(p->Sash1()), (QStringList{"ART-E x1 L0.0 S0 P:T C:", "ART-E x2 L0.0 S0 P:T C:"}));
     EXPECT_EQ(kvtest::histories(p->Sash1()),
               (QStringList{"Комплект:T -> Элемент:E -> Артикул:ART-E", "Комплект:T -> Элемент:E -> Артикул:ART-E"}));
+
+    // Without a flag of its own the engine follows the settings object.
+    cat.services.DebugMode = {};
+    ASSERT_EQ(select(p->Sash1(), mainSet("T")), QString());
+    EXPECT_EQ(items(p->Sash1()).size(), 1);
+    TkvfSetup settings;
+    settings.DebugMode = true;
+    ASSERT_EQ(select(p->Sash1(), mainSet("T")), QString());
+    EXPECT_EQ(items(p->Sash1()).size(), 2);
 }
 
 TEST(ExpandSet, PartnerSash)

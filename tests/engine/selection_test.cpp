@@ -206,6 +206,37 @@ INSERT INTO FrnSet (ID, Item, Number) VALUES ('S', 'I1', 1), ('S', 'I2', 1), ('S
                                               "Я x1 L0.0 S0 P:S C:"}));
 }
 
+TEST(SelectFittings, CatalogueChangesBetweenRunsAreSeen)
+{
+    Catalogue cat(QString::fromUtf8(R"(
+INSERT INTO FrnComp (ID, Name) VALUES ('S', 'Набор');
+INSERT INTO FrnItem (ID, Name) VALUES ('I1', 'Элемент');
+INSERT INTO FrnArt (ID, CatalogID) VALUES ('I1', 'A1');
+INSERT INTO FrnSet (ID, Item, Number) VALUES ('S', 'I1', 1);
+INSERT INTO Catalog (ID, Name) VALUES ('A1', 'Артикул');
+)"));
+    auto p = makePosition(1000, 1400);
+    ASSERT_EQ(select(p->Sash1(), mainSet("S")), QString());
+    EXPECT_EQ(items(p->Sash1()), QStringList{"A1 x1 L0.0 S0 P:S C:"});
+    // A virtual article never becomes an item.
+    ASSERT_TRUE(cat.dm.T_Catalog.locate(QStringLiteral("ID"), QStringLiteral("A1")));
+    cat.dm.T_Catalog.updateRecord({{"Virtual", 1}});
+    ASSERT_EQ(select(p->Sash1(), mainSet("S")), QString());
+    EXPECT_EQ(items(p->Sash1()), QStringList{});
+    // The element turned virtual: no article search, no item.
+    cat.dm.T_Catalog.updateRecord({{"Virtual", 0}});
+    ASSERT_TRUE(cat.dm.T_FrnItem.locate(QStringLiteral("ID"), QStringLiteral("I1")));
+    cat.dm.T_FrnItem.updateRecord({{"Virtual", 1}});
+    ASSERT_EQ(select(p->Sash1(), mainSet("S")), QString());
+    EXPECT_EQ(items(p->Sash1()), QStringList{});
+    // Back to a real element, now with its article row removed: articleless.
+    cat.dm.T_FrnItem.updateRecord({{"Virtual", 0}});
+    ASSERT_TRUE(cat.dm.T_FrnArt.locate(QStringLiteral("ID"), QStringLiteral("I1")));
+    cat.dm.T_FrnArt.deleteRecord();
+    ASSERT_EQ(select(p->Sash1(), mainSet("S")), QString());
+    EXPECT_EQ(items(p->Sash1()), QStringList{});
+}
+
 TEST(SelectFittings, DebugModeHistories)
 {
     Catalogue cat(QString::fromUtf8(kDoc));
