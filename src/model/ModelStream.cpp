@@ -1,6 +1,9 @@
 #include "ModelStream.h"
 
+#include "tools/Messages.h"
+
 #include <QDate>
+#include <exception>
 
 namespace kv {
 
@@ -60,6 +63,44 @@ qint32 ReadCount(TSpecStream &stream, qsizetype minBytes)
         throw StreamReadError(
             QStringLiteral("Недопустимое количество элементов [%1] в данных!").arg(count));
     return count;
+}
+
+bool SaveStreamToFile(const QString &fileName, const std::function<void(TSpecStream &)> &write,
+                      const QString &errorFormat)
+{
+    if (fileName.isEmpty())
+        return false;
+    try {
+        TSpecStream stream;
+        write(stream);
+        stream.saveToFile(fileName);
+    } catch (const Error &e) {
+        ShowErrorBox(errorFormat.arg(e.text()));
+        return false;
+    } catch (const std::exception &e) {
+        ShowErrorBox(errorFormat.arg(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+    return true;
+}
+
+bool ReadWholeFile(const QString &fileName, QByteArray &data,
+                   const std::function<QString(const QString &)> &loadError)
+{
+    if (fileName.isEmpty())
+        return false;
+    try {
+        TSpecStream file;
+        file.loadFromFile(fileName);
+        data = file.data();
+    } catch (const Error &e) {
+        ShowErrorBox(loadError(e.text()));
+        return false;
+    } catch (const std::exception &e) {
+        ShowErrorBox(loadError(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+    return true;
 }
 
 } // namespace kv

@@ -4,6 +4,7 @@
 #include "tools/SpecStream.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace kv {
 
@@ -41,5 +42,15 @@ constexpr qsizetype kStringBytes = 4;
 // count, or one that the rest of the data cannot hold, is damaged data and
 // raises StreamReadError before anything is allocated for it.
 qint32 ReadCount(TSpecStream &stream, qsizetype minBytes);
+
+// The file side of order and selection files. write() fills a fresh stream
+// that is then stored atomically; any failure is shown as errorFormat with %1
+// replaced by the reason, and gives false.
+bool SaveStreamToFile(const QString &fileName, const std::function<void(TSpecStream &)> &write,
+                      const QString &errorFormat);
+// Reads the whole file into data; a failure is shown as loadError(reason) and
+// gives false.
+bool ReadWholeFile(const QString &fileName, QByteArray &data,
+                   const std::function<QString(const QString &)> &loadError);
 
 } // namespace kv

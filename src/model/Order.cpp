@@ -184,19 +184,9 @@ void TkvfOrder::CollectMaterials(TkvfMatList *list) const
 
 bool TkvfOrder::SaveToFile(const QString &fileName)
 {
-    if (fileName.isEmpty())
+    if (!SaveStreamToFile(fileName, [this](TSpecStream &s) { SaveToStream(s); },
+                          QStringLiteral("Ошибка сохранения заказа!\r\n(%1)")))
         return false;
-    try {
-        TSpecStream stream;
-        SaveToStream(stream);
-        stream.saveToFile(fileName);
-    } catch (const Error &e) {
-        ShowErrorBox(QStringLiteral("Ошибка сохранения заказа!\r\n(%1)").arg(e.text()));
-        return false;
-    } catch (const std::exception &e) {
-        ShowErrorBox(QStringLiteral("Ошибка сохранения заказа!\r\n(%1)").arg(QString::fromLocal8Bit(e.what())));
-        return false;
-    }
     Stamp = stamps::Order;
     Signature = FileSignature;
     return true;
@@ -204,19 +194,10 @@ bool TkvfOrder::SaveToFile(const QString &fileName)
 
 TkvfLoadResult TkvfOrder::LoadFromFile(const QString &fileName)
 {
-    if (fileName.isEmpty())
+    QByteArray data;
+    if (!ReadWholeFile(fileName, data, loadErrorText))
         return {};
-    TSpecStream file;
-    try {
-        file.loadFromFile(fileName);
-    } catch (const Error &e) {
-        ShowErrorBox(loadErrorText(e.text()));
-        return {};
-    } catch (const std::exception &e) {
-        ShowErrorBox(loadErrorText(QString::fromLocal8Bit(e.what())));
-        return {};
-    }
-    return LoadFromData(file.data());
+    return LoadFromData(data);
 }
 
 TkvfLoadResult TkvfOrder::LoadFromData(const QByteArray &data)

@@ -312,19 +312,9 @@ void TkvfOrderSelection::SortByOrderFile()
 
 bool TkvfOrderSelection::SaveToFile(const QString &fileName)
 {
-    if (fileName.isEmpty())
+    if (!SaveStreamToFile(fileName, [this](TSpecStream &s) { SaveToStream(s); },
+                          QStringLiteral("Ошибка сохранения выборки!\r\n(%1)")))
         return false;
-    try {
-        TSpecStream stream;
-        SaveToStream(stream);
-        stream.saveToFile(fileName);
-    } catch (const Error &e) {
-        ShowErrorBox(QStringLiteral("Ошибка сохранения выборки!\r\n(%1)").arg(e.text()));
-        return false;
-    } catch (const std::exception &e) {
-        ShowErrorBox(QStringLiteral("Ошибка сохранения выборки!\r\n(%1)").arg(QString::fromLocal8Bit(e.what())));
-        return false;
-    }
     Stamp = stamps::Selection;
     Signature = FileSignature;
     return true;
@@ -332,19 +322,10 @@ bool TkvfOrderSelection::SaveToFile(const QString &fileName)
 
 TkvfLoadResult TkvfOrderSelection::LoadFromFile(const QString &fileName)
 {
-    if (fileName.isEmpty())
+    QByteArray data;
+    if (!ReadWholeFile(fileName, data, loadErrorText))
         return {};
-    TSpecStream file;
-    try {
-        file.loadFromFile(fileName);
-    } catch (const Error &e) {
-        ShowErrorBox(loadErrorText(e.text()));
-        return {};
-    } catch (const std::exception &e) {
-        ShowErrorBox(loadErrorText(QString::fromLocal8Bit(e.what())));
-        return {};
-    }
-    return LoadFromData(file.data());
+    return LoadFromData(data);
 }
 
 TkvfLoadResult TkvfOrderSelection::LoadFromData(const QByteArray &data)
