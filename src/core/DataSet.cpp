@@ -535,6 +535,22 @@ bool TDataTable::gotoBookmark(qint64 bookmark)
     return true;
 }
 
+qint64 TDataTable::bookmarkAt(int viewIndex) const
+{
+    checkActive();
+    sync();
+    if (viewIndex < 0 || viewIndex >= viewSize())
+        return -1;
+    return m_data.rowId(rowAtView(viewIndex));
+}
+
+int TDataTable::viewIndexOfBookmark(qint64 bookmark) const
+{
+    checkActive();
+    sync();
+    return viewIndexOfRow(m_data.rowOfRowId(bookmark));
+}
+
 // Locate
 
 bool TDataTable::locate(const QString &fieldNames, const QVariantList &values, LocateOptions options)

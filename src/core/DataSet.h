@@ -145,6 +145,11 @@ public:
     // The row's identity in its table, for returning to it later.
     qint64 bookmark() const;
     bool gotoBookmark(qint64 bookmark);
+    // The identity of the row at a view position (0-based) without moving
+    // there; -1 outside the view.
+    qint64 bookmarkAt(int viewIndex) const;
+    // The view position of a row identity; -1 when the row is not in the view.
+    int viewIndexOfBookmark(qint64 bookmark) const;
 
     // The first record of the view whose fields ("A" or "A;B") equal the
     // values: exact and case-sensitive unless options say otherwise. Makes

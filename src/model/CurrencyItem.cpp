@@ -1,8 +1,21 @@
 #include "CurrencyItem.h"
 
-#include "model/ModelStream.h"
+#include "tools/SpecStream.h"
 
 namespace kv {
+
+void TkvfCurrencyItem::SaveToStream(TSpecStream &stream) const
+{
+    WriteInt(stream, ID);
+    WriteReal(stream, Rate);
+}
+
+void TkvfCurrencyItem::LoadFromStream(TSpecStream &stream, const QString &stamp)
+{
+    Q_UNUSED(stamp);
+    ID = ReadInt(stream);
+    Rate = ReadSingle(stream);
+}
 
 TkvfCurrencyList::TkvfCurrencyList(const TkvfCurrencyList &other)
 {
@@ -49,38 +62,6 @@ float TkvfCurrencyList::GetRate(qint32 id) const
 {
     const int i = FindRateIndex(id);
     return i < 0 ? -1.0f : m_items[i]->Rate;
-}
-
-void TkvfCurrencyItem::SaveToStream(TSpecStream &s) const
-{
-    WriteInt(s, ID);
-    WriteReal(s, Rate);
-}
-
-void TkvfCurrencyItem::LoadFromStream(TSpecStream &s, const QString &)
-{
-    ID = ReadInt(s);
-    Rate = ReadSingle(s);
-}
-
-void TkvfCurrencyList::SaveToStream(TSpecStream &s) const
-{
-    WriteInt(s, count());
-    for (const auto &i : m_items)
-        i->SaveToStream(s);
-}
-
-void TkvfCurrencyList::LoadFromStream(TSpecStream &s, const QString &stamp)
-{
-    const qint32 n = ReadCount(s, kCurrencyItemBytes);
-    std::vector<std::unique_ptr<TkvfCurrencyItem>> items;
-    items.reserve(n);
-    for (qint32 i = 0; i < n; ++i) {
-        auto item = std::make_unique<TkvfCurrencyItem>();
-        item->LoadFromStream(s, stamp);
-        items.push_back(std::move(item));
-    }
-    m_items = std::move(items);
 }
 
 } // namespace kv

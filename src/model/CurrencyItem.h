@@ -16,16 +16,13 @@ public:
     TkvfCurrencyItem() = default;
     TkvfCurrencyItem(qint32 id, float rate) : ID(id), Rate(rate) {}
 
-    qint32 ID = 0;   // Currency.ID
-    float Rate = 0;  // value of one unit in the catalogue's base unit
-
-    // ID (integer) and Rate (real); every stamp has the same layout.
+    // ID as an integer, Rate as a real; every format stamp has this layout.
     void SaveToStream(TSpecStream &stream) const;
     void LoadFromStream(TSpecStream &stream, const QString &stamp);
-};
 
-// Bytes a stored currency item needs (two records).
-constexpr qsizetype kCurrencyItemBytes = 2 * 16;
+    qint32 ID = 0;   // Currency.ID
+    float Rate = 0;  // value of one unit in the catalogue's base unit
+};
 
 // An owning list of currency rates.
 class TkvfCurrencyList
@@ -50,11 +47,6 @@ public:
     int FindRateIndex(qint32 id) const;
     // Rate of the first item with that currency, -1 when there is none.
     float GetRate(qint32 id) const;
-
-    // The count followed by the items. Loading replaces the items only when
-    // the whole list was read.
-    void SaveToStream(TSpecStream &stream) const;
-    void LoadFromStream(TSpecStream &stream, const QString &stamp);
 
 private:
     std::vector<std::unique_ptr<TkvfCurrencyItem>> m_items;

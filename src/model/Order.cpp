@@ -21,7 +21,29 @@ QString loadErrorText(const QString &detail)
     return QStringLiteral("Ошибка загрузки заказа!\r\n(%1)").arg(detail);
 }
 
+// A currency item is two records.
+constexpr qsizetype kCurrencyItemBytes = 2 * kRecordBytes;
+
 } // namespace
+
+void SaveRates(TSpecStream &s, const TkvfCurrencyList &rates)
+{
+    WriteInt(s, rates.count());
+    for (int i = 0; i < rates.count(); ++i)
+        rates.at(i).SaveToStream(s);
+}
+
+TkvfCurrencyList LoadRates(TSpecStream &s, const QString &stamp)
+{
+    TkvfCurrencyList rates;
+    const qint32 n = ReadCount(s, kCurrencyItemBytes);
+    for (qint32 i = 0; i < n; ++i) {
+        auto item = std::make_unique<TkvfCurrencyItem>();
+        item->LoadFromStream(s, stamp);
+        rates.add(std::move(item));
+    }
+    return rates;
+}
 
 TkvfOrder::TkvfOrder()
 {
@@ -49,6 +71,29 @@ void TkvfOrder::DeletePosition(int i)
 {
     m_positions.erase(m_positions.begin() + i);
     m_cursor = -1;
+}
+
+std::unique_ptr<TkvfConstruction> TkvfOrder::TakePosition(int i)
+{
+    std::unique_ptr<TkvfConstruction> p = std::move(m_positions.at(size_t(i)));
+    m_positions.erase(m_positions.begin() + i);
+    m_cursor = -1;
+    return p;
+}
+
+TkvfConstruction &TkvfOrder::InsertPosition(int i, std::unique_ptr<TkvfConstruction> position)
+{
+    position->Order = this;
+    const auto at = m_positions.begin() + qBound(0, i, int(m_positions.size()));
+    m_cursor = -1;
+    return **m_positions.insert(at, std::move(position));
+}
+
+TkvfConstruction &TkvfOrder::ReplacePosition(int i, std::unique_ptr<TkvfConstruction> position)
+{
+    position->Order = this;
+    m_positions.at(size_t(i)) = std::move(position);
+    return *m_positions[size_t(i)];
 }
 
 void TkvfOrder::ClearPositions()
@@ -243,7 +288,7 @@ void TkvfOrder::SaveToStream(TSpecStream &s) const
     WriteReal(s, NDSTax);
     WriteBool(s, GetTotalNDS);
     WriteBool(s, ShowIncludeNDS);
-    Rates.SaveToStream(s);
+    SaveRates(s, Rates);
     WriteInt(s, Currency);
     WriteString(s, StringsToText(Notes));
     WriteInt(s, PositionCount());
@@ -304,7 +349,7 @@ void TkvfOrder::ReadBody(TSpecStream &s)
     NDSTax = ReadSingle(s);
     GetTotalNDS = ReadBool(s);
     ShowIncludeNDS = ReadBool(s);
-    Rates.LoadFromStream(s, Stamp);
+    Rates = LoadRates(s, Stamp);
     Currency = ReadInt(s);
     Notes = TextToStrings(ReadString(s));
     const qint32 n = ReadCount(s, kPositionMinBytes);

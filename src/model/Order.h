@@ -22,6 +22,11 @@ struct TkvfLoadResult
     bool operator==(const TkvfLoadResult &) const = default;
 };
 
+// A document's rate list as stored: the count, then every currency item.
+// Reading gives the whole list or raises; damaged counts raise StreamReadError.
+void SaveRates(TSpecStream &stream, const TkvfCurrencyList &rates);
+TkvfCurrencyList LoadRates(TSpecStream &stream, const QString &stamp);
+
 class TkvfOrder
 {
 public:
@@ -76,6 +81,12 @@ public:
     // Appends position and makes this order its owner.
     TkvfConstruction &AddPosition(std::unique_ptr<TkvfConstruction> position);
     void DeletePosition(int i);
+    // Takes position i out of the order; the caller owns it.
+    std::unique_ptr<TkvfConstruction> TakePosition(int i);
+    // Inserts position before index i (clamped to the list) and makes this order its owner.
+    TkvfConstruction &InsertPosition(int i, std::unique_ptr<TkvfConstruction> position);
+    // Puts position in place of position i, which is freed.
+    TkvfConstruction &ReplacePosition(int i, std::unique_ptr<TkvfConstruction> position);
     void ClearPositions();
 
     int RateCount() const { return Rates.count(); }

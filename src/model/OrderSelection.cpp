@@ -1,5 +1,6 @@
 #include "OrderSelection.h"
 
+#include "core/Globals.h"
 #include "model/ModelStream.h"
 #include "tools/Messages.h"
 #include "tools/WaitCursor.h"
@@ -145,6 +146,7 @@ void TkvfOrderSelectionItem::LoadFromStream(TSpecStream &s, const QString &)
 // ---- Selection -------------------------------------------------------------
 
 TkvfOrderSelection::TkvfOrderSelection()
+    : OrdersDir(kv::OrdersDir)
 {
     const OleDate now = toOleDate(QDateTime::currentDateTime());
     Created = now;
@@ -398,7 +400,7 @@ void TkvfOrderSelection::SaveToStream(TSpecStream &s) const
     WriteString(s, SelectionNo);
     WriteDateTime(s, SelDate);
     WriteString(s, Name);
-    Rates.SaveToStream(s);
+    SaveRates(s, Rates);
     WriteInt(s, Currency);
     WriteInt(s, PriceGroupNo);
     WriteReal(s, NDSTax);
@@ -419,7 +421,7 @@ void TkvfOrderSelection::ReadBody(TSpecStream &s)
     SelectionNo = ReadString(s);
     SelDate = ReadDateTime(s);
     Name = ReadString(s);
-    Rates.LoadFromStream(s, Stamp);
+    Rates = LoadRates(s, Stamp);
     Currency = ReadInt(s);
     PriceGroupNo = ReadInt(s);
     NDSTax = ReadSingle(s);

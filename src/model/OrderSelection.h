@@ -78,8 +78,8 @@ public:
     quint8 RoundMode = 0; // 0 none, 1 to the least trade unit; stored only
     QStringList Notes;
 
-    // Base of the relative order file references (the orders directory of
-    // the configuration). Not stored.
+    // Base of the relative order file references: the orders directory of
+    // the configuration when the selection was created. Not stored.
     QString OrdersDir;
     PathStyle PathRules = NativePathStyle();
 

@@ -8,17 +8,46 @@
 #include <QtEndian>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace kv {
 
 // ---- Value conversions ---------------------------------------------------
 
+namespace {
+
+// Damaged data may hold any number where a field expects a small one; the
+// conversion refuses what the field cannot hold instead of wrapping it.
+[[noreturn]] void outOfRange(const QString &value)
+{
+    throw StreamReadError(QStringLiteral("Значение вне допустимого диапазона: %1.").arg(value));
+}
+
+qint32 toInt32(long double d)
+{
+    if (!(d >= -2147483648.5L && d < 2147483647.5L))
+        outOfRange(QString::number(double(d), 'g', 17));
+    return qint32(roundTiesEven(d));
+}
+
+qint32 toInt32(qint64 v)
+{
+    if (v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
+        outOfRange(QString::number(v));
+    return qint32(v);
+}
+
+} // namespace
+
 qint64 Value::intPayload() const
 {
     if (auto p = std::get_if<qint64>(&m_data))
         return *p;
-    if (auto d = std::get_if<double>(&m_data))
+    if (auto d = std::get_if<double>(&m_data)) {
+        if (!(std::fabs(*d) < 9.2e18))
+            outOfRange(QString::number(*d, 'g', 17));
         return roundTiesEven(*d);
+    }
     return 0;
 }
 
@@ -46,25 +75,36 @@ qint32 Value::toInt() const
 {
     switch (m_kind) {
     case ValueKind::Currency:
-        return qint32(roundTiesEven(static_cast<long double>(std::get<qint64>(m_data)) / Money::Scale));
-    case ValueKind::String:
-        return qint32(roundTiesEven(toDouble()));
+        return toInt32(static_cast<long double>(std::get<qint64>(m_data)) / Money::Scale);
+    case ValueKind::String: {
+        const double d = toDouble();
+        return std::isfinite(d) ? toInt32(static_cast<long double>(d)) : 0;
+    }
     default:
         break;
     }
     if (auto d = std::get_if<double>(&m_data))
-        return std::isfinite(*d) ? qint32(roundTiesEven(*d)) : 0;
-    return qint32(intPayload());
+        return std::isfinite(*d) ? toInt32(static_cast<long double>(*d)) : 0;
+    return toInt32(intPayload());
 }
 
 Money Value::toMoney() const
 {
     if (m_kind == ValueKind::Currency)
         return Money::fromRaw(std::get<qint64>(m_data));
-    if (auto d = std::get_if<double>(&m_data))
-        return std::isfinite(*d) ? Money::fromDouble(*d) : Money();
-    if (auto p = std::get_if<qint64>(&m_data))
+    if (auto d = std::get_if<double>(&m_data)) {
+        if (!std::isfinite(*d))
+            return Money();
+        if (!(std::fabs(static_cast<long double>(*d) * Money::Scale) < 9.2e18L))
+            outOfRange(QString::number(*d, 'g', 17));
+        return Money::fromDouble(*d);
+    }
+    if (auto p = std::get_if<qint64>(&m_data)) {
+        constexpr qint64 limit = std::numeric_limits<qint64>::max() / Money::Scale;
+        if (*p > limit || *p < -limit)
+            outOfRange(QString::number(*p));
         return Money::fromUnits(*p);
+    }
     if (m_kind == ValueKind::String)
         return Money::parse(std::get<QString>(m_data)).value_or(Money());
     return Money();

@@ -253,16 +253,32 @@ TEST_F(DemoData, SampleOrdersChooseOnlyWhatTheDialogsOffer)
     const QStringList files = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     ASSERT_GE(files.size(), 8);
     QSet<int> kinds;
+    QSet<QString> chosen;
     for (const QString &file : files) {
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(kvtest::readFile(dir.filePath(file)), &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError) << file.toStdString() << ": " << error.errorString().toStdString();
         const QStringList problems = checker.orderProblems(doc.object(), file);
         EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
-        for (const QJsonValue &pos : doc.object().value(QStringLiteral("Positions")).toArray())
-            kinds.insert(pos.toObject().value(QStringLiteral("Shape")).toObject().value(QStringLiteral("Kind")).toInt(-1));
+        for (const QJsonValue &pv : doc.object().value(QStringLiteral("Positions")).toArray()) {
+            const QJsonObject pos = pv.toObject();
+            kinds.insert(pos.value(QStringLiteral("Shape")).toObject().value(QStringLiteral("Kind")).toInt(-1));
+            for (const char *sash : {"Sash1", "Sash2"}) {
+                const QJsonObject choice = pos.value(QLatin1String(sash)).toObject();
+                for (const char *slot : {"MainSet", "Handle", "HingeSet", "Lock", "Cylinder", "Closer", "Latch"})
+                    chosen.insert(choice.value(QLatin1String(slot)).toString());
+                for (const QJsonValue &extra : choice.value(QStringLiteral("AdditionalSets")).toArray())
+                    chosen.insert(extra.toString());
+            }
+        }
     }
     EXPECT_EQ(kinds, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7})) << "every figure has a sample order";
+    // Running the samples exercises every set of the documentation.
+    QStringList unused;
+    for (const QString &set : rows(QStringLiteral("select ID from FrnComp order by ID")))
+        if (!chosen.contains(set))
+            unused << set;
+    EXPECT_TRUE(unused.isEmpty()) << "sets no sample order chooses: " << unused.join(QLatin1Char(' ')).toStdString();
 }
 
 TEST(DemoReportList, LoadsIntoTheReportDatabase)

@@ -4,6 +4,7 @@
 #include "model/ModelStream.h"
 #include "model/Order.h"
 #include "tools/RecordingMessages.h"
+#include "support/QStringPrinter.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -2,8 +2,10 @@
 // save), order file references in both path styles, and the work over real
 // order files: refresh, order numbers, materials, positions, lookup and sorts.
 #include "FakeModelServices.h"
+#include "core/Globals.h"
 #include "model/OrderSelection.h"
 #include "tools/RecordingMessages.h"
+#include "support/QStringPrinter.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -165,6 +167,13 @@ TEST(SelectionFile, NewSelectionThroughAFile)
     ASSERT_EQ(back.ItemCount(), 1);
     EXPECT_TRUE(back.Item(0).Checked) << "default of a new item";
     EXPECT_EQ(back.Item(0).Width, 812.5f);
+
+    // References are relative to the configuration's orders directory.
+    const QString previous = kv::OrdersDir;
+    kv::OrdersDir = QStringLiteral("/data/Orders");
+    TkvfOrderSelection configured;
+    kv::OrdersDir = previous;
+    EXPECT_EQ(configured.OrdersDir, QStringLiteral("/data/Orders"));
 }
 
 TEST(SelectionFile, OtherFilesAreNotASelection)
@@ -425,8 +434,17 @@ protected:
 
 TEST_F(SelectionOverOrders, ReferencesUnderTheOrdersDirectoryAreRelative)
 {
-    EXPECT_EQ(sel.FileRefOf(fileA), QStringLiteral("%/2024/a.kfo370"));
-    EXPECT_EQ(sel.FileRefOf(QStringLiteral("/elsewhere/x.kfo370")), QStringLiteral("/elsewhere/x.kfo370"));
+    if (NativePathStyle() == PathStyle::Posix) {
+        EXPECT_EQ(sel.FileRefOf(fileA), QStringLiteral("%/2024/a.kfo370"));
+        EXPECT_EQ(sel.FileRefOf(QStringLiteral("/elsewhere/x.kfo370")), QStringLiteral("/elsewhere/x.kfo370"));
+    } else {
+        EXPECT_EQ(sel.FileRefOf(fileA), QStringLiteral("%\\2024\\A.KFO370"));
+    }
+    TkvfOrderSelectionItem &own = add(fileA, "A02");
+    const Qt::CaseSensitivity fileSystem =
+        NativePathStyle() == PathStyle::Posix ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    EXPECT_EQ(QDir::fromNativeSeparators(sel.PathOf(own)).compare(fileA, fileSystem), 0)
+        << "the path comes back";
 
     // A reference as a Windows installation wrote it reaches the same file.
     RecordingMessages messages;

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <QtEndian>
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -215,4 +217,60 @@ TEST(SpecStream, FailedWriteKeepsThePreviousFile)
     EXPECT_EQ(kvtest::readFile(path), first.data());
     EXPECT_EQ(QDir(kvtest::scratchDir()).entryList({QStringLiteral("keep.bin*")}, QDir::Files),
               QStringList{"keep.bin"});
+}
+
+TEST(SpecStream, NumbersBeyondTheFieldAreAReadError)
+{
+    // Damaged data can put any number where a field expects an integer or an
+    // amount: the conversion ends the load instead of wrapping the value.
+    struct Case {
+        const char *name;
+        Value stored;
+        bool intFits, moneyFits;
+    };
+    const Case cases[] = {
+        {"real 2147483647.4", Value::real(2147483647.4), true, true},
+        {"real 2147483647.5 rounds past the top", Value::real(2147483647.5), false, true},
+        {"real -2147483648.5 rounds to the bottom", Value::real(-2147483648.5), true, true},
+        {"real -2147483649", Value::real(-2147483649.0), false, true},
+        {"real 1e300", Value::real(1e300), false, false},
+        {"date-time -1e19", Value::dateTime(-1e19), false, false},
+        {"currency 300000 units", Value::currency(Money::fromUnits(300000)), true, true},
+        {"currency 900000000000 units", Value::currency(Money::fromUnits(900000000000LL)), false, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TSpecStream s;
+        WriteValue(s, c.stored);
+        s.seek(0);
+        if (c.intFits)
+            EXPECT_NO_THROW(ReadInt(s));
+        else
+            EXPECT_THROW(ReadInt(s), StreamReadError);
+        s.seek(0);
+        if (c.moneyFits)
+            EXPECT_NO_THROW(ReadMoney(s));
+        else
+            EXPECT_THROW(ReadMoney(s), StreamReadError);
+    }
+
+    // Records of the wider integer kinds, as another program may write them.
+    auto record = [](ValueKind kind, qint64 payload) {
+        QByteArray r(16, '\0');
+        qToLittleEndian<quint16>(quint16(kind), r.data());
+        qToLittleEndian<qint64>(payload, r.data() + 8);
+        return r;
+    };
+    TSpecStream wide(record(ValueKind::Int64, 5000000000LL) + record(ValueKind::LongWord, 4000000000LL)
+                     + record(ValueKind::Int64, -7) + record(ValueKind::Int64, 1000000000000000LL));
+    EXPECT_THROW(ReadInt(wide), StreamReadError);
+    EXPECT_THROW(ReadInt(wide), StreamReadError);
+    EXPECT_EQ(ReadInt(wide), -7);
+    EXPECT_THROW(ReadMoney(wide), StreamReadError) << "10^15 units do not fit in 1/10000";
+
+    // Non-finite reals keep reading as 0.
+    TSpecStream nan;
+    WriteReal(nan, std::nan(""));
+    nan.seek(0);
+    EXPECT_EQ(ReadInt(nan), 0);
 }

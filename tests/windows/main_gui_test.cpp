@@ -127,6 +127,7 @@ TEST_F(MainFormTest, StartUpSequencePostsTheStartMessagesInOrder)
         setup.AutoLoadCurrency = c.autoCurrency;
         PresentationEnabled = c.presentation;
         TMainForm form;
+        form.modalRunner = [](QDialog &) { return 0; }; // the presentation is not shown here
         MessageLog log;
         form.installEventFilter(&log);
         form.StartUpSequence();

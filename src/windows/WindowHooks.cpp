@@ -1,0 +1,11 @@
+#include "windows/WindowHooks.h"
+
+namespace kv {
+
+WindowHooks &windowHooks()
+{
+    static WindowHooks hooks;
+    return hooks;
+}
+
+} // namespace kv
