@@ -103,4 +103,19 @@ bool ReadWholeFile(const QString &fileName, QByteArray &data,
     return true;
 }
 
+bool AcceptFileStamp(const QString &stamp, const QString &current, const QString &convertQuestion,
+                     const QString &newerWarning, bool &converted)
+{
+    if (stamp == current)
+        return true;
+    if (IsStampOlder(stamp, current)) {
+        if (!AskOkCancel(convertQuestion.arg(stamp, current)))
+            return false;
+        converted = true;
+        return true;
+    }
+    ShowWarningBox(newerWarning.arg(current, stamp));
+    return false;
+}
+
 } // namespace kv

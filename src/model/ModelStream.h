@@ -53,4 +53,11 @@ bool SaveStreamToFile(const QString &fileName, const std::function<void(TSpecStr
 bool ReadWholeFile(const QString &fileName, QByteArray &data,
                    const std::function<QString(const QString &)> &loadError);
 
+// Decides whether a file with stamp may be read by this version. An older
+// stamp asks convertQuestion (%1 the file's stamp, %2 the current one) and
+// sets converted on OK; a newer stamp shows newerWarning (%1 the current
+// stamp, %2 the file's). Returns false when the load must stop.
+bool AcceptFileStamp(const QString &stamp, const QString &current, const QString &convertQuestion,
+                     const QString &newerWarning, bool &converted);
+
 } // namespace kv

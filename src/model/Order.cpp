@@ -207,23 +207,15 @@ TkvfLoadResult TkvfOrder::LoadFromData(const QByteArray &data)
         TSpecStream stream(data);
         TkvfOrder fresh;
         fresh.ReadHeader(stream);
-        if (fresh.Stamp != stamps::Order) {
-            if (IsStampOlder(fresh.Stamp, stamps::Order)) {
-                if (!AskOkCancel(QStringLiteral("Необходимо конвертировать файл заказа!\r\n"
-                                                "Загружаемая версия: %1\r\nТекущая версия: %2")
-                                     .arg(fresh.Stamp, stamps::Order)))
-                    return {};
-                result.converted = true;
-            } else {
-                ShowWarningBox(
-                    QStringLiteral("Вы пытаетесь открыть заказ, созданный более новой версией "
-                                   "программы, чем текущая.\r\nДанный модуль технолога "
-                                   "поддерживает файлы заказа\r\nверсии не старше: %1!\r\n"
-                                   "Загружаемая версия: %2")
-                        .arg(stamps::Order, fresh.Stamp));
-                return {};
-            }
-        }
+        if (!AcceptFileStamp(fresh.Stamp, stamps::Order,
+                             QStringLiteral("Необходимо конвертировать файл заказа!\r\n"
+                                            "Загружаемая версия: %1\r\nТекущая версия: %2"),
+                             QStringLiteral("Вы пытаетесь открыть заказ, созданный более новой версией "
+                                            "программы, чем текущая.\r\nДанный модуль технолога "
+                                            "поддерживает файлы заказа\r\nверсии не старше: %1!\r\n"
+                                            "Загружаемая версия: %2"),
+                             result.converted))
+            return {};
         fresh.ReadBody(stream);
         TakeContentFrom(fresh);
         result.loaded = true;

@@ -342,22 +342,14 @@ TkvfLoadResult TkvfOrderSelection::LoadFromData(const QByteArray &data)
         fresh.Stamp = ReadString(s);
         if (!IsValidStamp(fresh.Stamp))
             throw StreamReadError(QStringLiteral("Неверная версия файла: [%1]").arg(fresh.Stamp));
-        if (fresh.Stamp != stamps::Selection) {
-            if (IsStampOlder(fresh.Stamp, stamps::Selection)) {
-                if (!AskOkCancel(QStringLiteral("Необходимо конвертировать файл выборки!\r\n"
-                                                "Загружаемая версия: %1\r\nТекущая версия: %2")
-                                     .arg(fresh.Stamp, stamps::Selection)))
-                    return {};
-                result.converted = true;
-            } else {
-                ShowWarningBox(
-                    QStringLiteral("Вы пытаетесь открыть выборку, созданную более новой версией "
-                                   "программы, чем текущая.\r\nДанный модуль поддерживает файлы "
-                                   "выборки\r\nверсии не старше: %1!\r\nЗагружаемая версия: %2")
-                        .arg(stamps::Selection, fresh.Stamp));
-                return {};
-            }
-        }
+        if (!AcceptFileStamp(fresh.Stamp, stamps::Selection,
+                             QStringLiteral("Необходимо конвертировать файл выборки!\r\n"
+                                            "Загружаемая версия: %1\r\nТекущая версия: %2"),
+                             QStringLiteral("Вы пытаетесь открыть выборку, созданную более новой версией "
+                                            "программы, чем текущая.\r\nДанный модуль поддерживает файлы "
+                                            "выборки\r\nверсии не старше: %1!\r\nЗагружаемая версия: %2"),
+                             result.converted))
+            return {};
         fresh.ReadBody(s);
         TakeContentFrom(fresh);
         result.loaded = true;
