@@ -1,6 +1,7 @@
 #include "windows/QtMessages.h"
 #include "tools/RecordingMessages.h"
 #include "support/QStringPrinter.h"
+#include "WindowsTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,54 +19,11 @@
 #include <vector>
 
 using namespace kv;
+using kvtest::ModalDriver;
 using Sound = QtMessageSink::Sound;
 
 namespace {
 QString u(const char *s) { return QString::fromUtf8(s); }
-
-// Waits for the next modal dialog, runs action on it, and closes it after a
-// while if the action did not, so a broken dialog fails the test instead of
-// hanging it.
-class ModalDriver
-{
-public:
-    explicit ModalDriver(std::function<void(QWidget *)> action) : m_action(std::move(action))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-    bool ran() const { return m_ran; }
-
-private:
-    void poll()
-    {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible()) {
-            if (++m_tries > 300) {
-                m_timer.stop();
-                ADD_FAILURE() << "no modal dialog appeared";
-            }
-            return;
-        }
-        m_timer.stop();
-        m_ran = true;
-        QPointer<QWidget> guard(w);
-        m_action(w);
-        QTimer::singleShot(3000, w, [guard] {
-            if (guard && guard->isVisible()) {
-                ADD_FAILURE() << "dialog still open";
-                if (auto *d = qobject_cast<QDialog *>(guard.data()))
-                    d->done(-1);
-            }
-        });
-    }
-
-    std::function<void(QWidget *)> m_action;
-    QTimer m_timer;
-    int m_tries = 0;
-    bool m_ran = false;
-};
 
 void pressEscape(QWidget *w)
 {
